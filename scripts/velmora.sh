@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Velmora, builds it, and runs it or its tests.
+#   scripts/velmora.sh run [ARGS...]   install what is missing, build, start Velmora
+#   scripts/velmora.sh test            install what is missing, build, check formatting, run every test
+# Both are idempotent. As root they call apt-get directly, otherwise through sudo.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    clang-format
+)
+
+install_missing() {
+    local missing=()
+    for package in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build() {
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build build
+}
+
+check_format() {
+    local files
+    mapfile -t files < <(git ls-files '*.cpp' '*.h' 2>/dev/null || find src tests bench -name '*.cpp' -o -name '*.h')
+    [ ${#files[@]} -eq 0 ] || clang-format --dry-run --Werror "${files[@]}"
+}
+
+case "${1:-}" in
+run)
+    shift
+    install_missing
+    build
+    if [ $# -eq 0 ]; then
+        set -- scan "build/src/Connections"
+    fi
+    exec build/src/velmora-cli "$@"
+    ;;
+test)
+    install_missing
+    check_format
+    build
+    ctest --test-dir build --output-on-failure --timeout 600
+    ;;
+*)
+    echo "usage: $0 run [ARGS...] | test" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "TServerTreeModel.h"
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+class TQVRDElement;
+class TQVRDElementList;
+
+/// A connection file the scan could not read, and why.
+struct TScanError
+{
+    QString FileName;
+    QString Message;
+};
+
+/// Builds the server tree from the folder tree under the connection root folder, creating an element for
+/// every connection file the list does not know yet. Existing elements, their numbers and sessions survive.
+class TFolderScanner
+{
+public:
+    TFolderScanner(TQVRDElementList& list, TServerTreeModel& tree);
+
+    /// Called for every element the scan creates (the window wires its session events here).
+    void SetElementCreated(std::function<void(TQVRDElement*)> callback) { m_elementCreated = std::move(callback); }
+
+    /// Rebuilds the tree from the root folder. A missing or unlistable root gives an empty tree. Files that
+    /// cannot be read are left out and reported; the scan goes on.
+    QList<TScanError> RefreshConnections(const QString& rootFolder);
+
+    /// Adds the nodes of one folder below `parent` (the top level for none): folders first, then
+    /// connection files, each group by name without regard to case.
+    void ScanFolder(const QString& folder, TTreeModel::Node* parent, bool recursive);
+
+    /// A connection file's name: the text after its last "." is "rdp" in any ASCII letter case.
+    static bool IsConnectionFileName(const QString& fileName);
+
+private:
+    void scan(const QString& folder, TTreeModel::Node* parent, bool recursive, QStringList& ancestors);
+
+    TQVRDElementList& m_list;
+    TServerTreeModel& m_tree;
+    QList<TScanError> m_errors;
+    std::function<void(TQVRDElement*)> m_elementCreated;
+};

@@ -1,0 +1,36 @@
+#include "TQVRDElement.h"
+
+#include "TQVRDElementList.h"
+#include "support/TAscii.h"
+#include "support/TPath.h"
+
+TQVRDElement::TQVRDElement(std::unique_ptr<TRDPFile> record, int number)
+    : m_rdpFile(std::move(record))
+    , m_number(number)
+    , m_name(TPath::connectionName(m_rdpFile->FileName))
+{}
+
+TQVRDElement::~TQVRDElement() = default;
+
+void TQVRDElement::SetName(const QString& name)
+{
+    const QString oldName = m_name;
+    m_name = name;
+    if (m_list)
+        m_list->nameChanged(this, oldName);
+}
+
+bool TQVRDElement::MatchesFilter(const QString& filter) const
+{
+    if (filter.isEmpty())
+        return true;
+    const QString needle = TAscii::upper(filter);
+    const TRDPFile& file = *m_rdpFile;
+    const QString folder = file.GetFolder();
+    for (const QString* text :
+         {&m_name, &file.UserName, &file.Domain, &file.FullAddress, &folder, &file.FileName, &file.Description}) {
+        if (TAscii::containsFolded(*text, needle))
+            return true;
+    }
+    return false;
+}
