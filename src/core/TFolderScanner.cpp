@@ -1,19 +1,22 @@
 #include "TFolderScanner.h"
 
 #include "TQVRDElementList.h"
+#include "persist/TQVSettings.h"
+#include "support/TDirListing.h"
 #include "support/TPath.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
 
 namespace {
-void sortByName(QFileInfoList& entries)
+using Entry = TDirListing::Entry;
+
+void sortByName(std::vector<Entry>& entries)
 {
-    std::sort(entries.begin(), entries.end(), [](const QFileInfo& a, const QFileInfo& b) {
-        const int folded = QString::compare(a.fileName(), b.fileName(), Qt::CaseInsensitive);
-        return folded != 0 ? folded < 0 : a.fileName() < b.fileName();
+    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+        const int folded = QString::compare(a.name, b.name, Qt::CaseInsensitive);
+        return folded != 0 ? folded < 0 : a.name < b.name;
     });
 }
 } // namespace
@@ -28,12 +31,14 @@ bool TFolderScanner::IsConnectionFileName(const QString& fileName)
     return TPath::asciiLowerExtension(fileName) == QLatin1String("rdp");
 }
 
-QList<TScanError> TFolderScanner::RefreshConnections(const QString& rootFolder)
+QList<TScanError> TFolderScanner::RefreshConnections(const QString& rootFolder, TQVSettings* history)
 {
     m_errors.clear();
     m_tree.BeginRebuild();
     ScanFolder(rootFolder, nullptr, true);
     m_tree.EndRebuild();
+    if (history)
+        history->ApplyHistory();
     return m_errors;
 }
 
@@ -47,35 +52,33 @@ void TFolderScanner::ScanFolder(const QString& folder, TTreeModel::Node* parent,
 
 void TFolderScanner::scan(const QString& folder, TTreeModel::Node* parent, bool recursive, QStringList& ancestors)
 {
-    const QFileInfoList entries =
-        QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
-    QFileInfoList folders;
-    QFileInfoList files;
-    for (const QFileInfo& entry : entries) {
-        if (entry.isDir())
-            folders.append(entry);
-        else if (entry.isFile() && IsConnectionFileName(entry.fileName()))
-            files.append(entry);
+    std::vector<Entry> folders;
+    std::vector<Entry> files;
+    for (Entry& entry : TDirListing::list(folder)) {
+        if (entry.isDir)
+            folders.push_back(std::move(entry));
+        else if (entry.isFile && IsConnectionFileName(entry.name))
+            files.push_back(std::move(entry));
     }
     sortByName(folders);
     sortByName(files);
 
     if (recursive) {
-        for (const QFileInfo& entry : std::as_const(folders)) {
-            TTreeModel::Node* node = m_tree.AddFolder(parent, entry.fileName());
+        for (const Entry& entry : folders) {
+            TTreeModel::Node* node = m_tree.AddFolder(parent, entry.name);
             // A link back to a folder being scanned would never end; show it, but do not enter it.
-            const QString canonical =
-                entry.isSymLink() ? entry.canonicalFilePath() : ancestors.last() + u'/' + entry.fileName();
+            const QString canonical = entry.isSymLink ? QFileInfo(folder + entry.name).canonicalFilePath()
+                                                      : ancestors.last() + u'/' + entry.name;
             if (canonical.isEmpty() || ancestors.contains(canonical))
                 continue;
             ancestors.append(canonical);
-            scan(folder + entry.fileName() + u'/', node, recursive, ancestors);
+            scan(folder + entry.name + u'/', node, recursive, ancestors);
             ancestors.removeLast();
         }
     }
 
-    for (const QFileInfo& entry : std::as_const(files)) {
-        const QString path = folder + entry.fileName();
+    for (const Entry& entry : files) {
+        const QString path = folder + entry.name;
         TQVRDElement* element = m_list.FindByFileName(path);
         if (!element) {
             auto added = m_list.Add(path);
@@ -88,7 +91,7 @@ void TFolderScanner::scan(const QString& folder, TTreeModel::Node* parent, bool 
                 m_elementCreated(element);
         }
         const TTreeModel::Node* node =
-            m_tree.AddServer(parent, TPath::connectionName(entry.fileName()), element->Number(), element->Connected);
+            m_tree.AddServer(parent, TPath::connectionName(entry.name), element->Number(), element->Connected);
         element->SetImageIndex(node->imageIndex);
     }
 }

@@ -9,6 +9,7 @@
 
 class TQVRDElement;
 class TQVRDElementList;
+class TQVSettings;
 
 /// A connection file the scan could not read, and why.
 struct TScanError
@@ -27,9 +28,10 @@ public:
     /// Called for every element the scan creates (the window wires its session events here).
     void SetElementCreated(std::function<void(TQVRDElement*)> callback) { m_elementCreated = std::move(callback); }
 
-    /// Rebuilds the tree from the root folder. A missing or unlistable root gives an empty tree. Files that
-    /// cannot be read are left out and reported; the scan goes on.
-    QList<TScanError> RefreshConnections(const QString& rootFolder);
+    /// Rebuilds the tree from the root folder, then gives every connection named in the stored history its
+    /// last-used date. A missing or unlistable root gives an empty tree. Files that cannot be read are left
+    /// out and reported; the scan goes on.
+    QList<TScanError> RefreshConnections(const QString& rootFolder, TQVSettings* history = nullptr);
 
     /// Adds the nodes of one folder below `parent` (the top level for none): folders first, then
     /// connection files, each group by name without regard to case.

@@ -1,6 +1,11 @@
 #include "core/TFolderScanner.h"
 #include "core/TQVRDElementList.h"
 #include "core/TServerTreeModel.h"
+#include "persist/TIniFile.h"
+#include "persist/TLogEventTable.h"
+#include "persist/TOptions.h"
+#include "persist/TQVSettings.h"
+#include "support/TDateFormat.h"
 
 #include <QAbstractItemModelTester>
 #include <QDir>
@@ -157,6 +162,34 @@ private Q_SLOTS:
         QCOMPARE(tree.index(0, 0).data(TTreeModel::SelectedImageIndexRole).toInt(), 59);
         QCOMPARE(e->ImageIndex, 59);
         QCOMPARE(list.Count(), 1);
+    }
+
+    void storedHistoryWinsAfterARefresh()
+    {
+        touch(root() + "/a.rdp");
+        touch(root() + "/b.rdp");
+        const QString iniPath = m_dir.filePath("qvrd.ini");
+        const TDateFormat dates(QLocale::c());
+        const QDate yesterday = QDate::currentDate().addDays(-1);
+        {
+            TIniFile ini(iniPath);
+            QVERIFY(ini.WriteDate("History", root() + "/a.rdp", yesterday, dates).ok());
+            QVERIFY(ini.WriteString("History", root() + "/gone.rdp", "1/1/2020").ok());
+        }
+        TIniFile ini(iniPath);
+        TOptions options;
+        TLogEventTable logEvents;
+        TQVRDElementList list;
+        TQVSettings settings(ini, options, logEvents, list, dates);
+        TServerTreeModel tree;
+        TFolderScanner scanner(list, tree);
+        QVERIFY(scanner.RefreshConnections(root(), &settings).isEmpty());
+        TQVRDElement* a = list.FindByFileName(root() + "/a.rdp");
+        QCOMPARE(a->LastUsed.date(), yesterday);
+        a->LastUsed = QDateTime::currentDateTime();
+        QVERIFY(scanner.RefreshConnections(root(), &settings).isEmpty());
+        QCOMPARE(a->LastUsed.date(), yesterday);
+        QVERIFY(!list.FindByFileName(root() + "/b.rdp")->LastUsed.isValid());
     }
 
     void missingRootGivesEmptyTree()

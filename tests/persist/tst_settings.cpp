@@ -15,7 +15,7 @@ class FakeWindow : public IWindowSettings
 {
 public:
     TMainLayout layout;
-    QList<int> widths{200, 100, -1};
+    QList<int> widths = QList<int>() << 200 << 100 << -1;
     QMap<int, int> appliedWidths;
 
     TMainLayout MainLayout() const override { return layout; }
