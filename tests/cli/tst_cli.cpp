@@ -1,3 +1,5 @@
+#include "../TestFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -19,14 +21,6 @@ Result runCli(const QStringList& arguments)
     process.waitForFinished(30000);
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 } // namespace
 
@@ -50,7 +44,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("srv.rdp"));
-        writeFile(path, "Full Address:s:srv01\nvendor key:s:dropped\n");
+        QVERIFY(TestFiles::write(path, "Full Address:s:srv01\nvendor key:s:dropped\n"));
         QCOMPARE(runCli({"rewrite", path}).exitCode, 0);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -76,7 +70,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath(name);
         if (!content.isEmpty())
-            writeFile(path, content);
+            QVERIFY(TestFiles::write(path, content));
         for (const char* command : {"show", "rewrite"}) {
             const Result r = runCli({QLatin1String(command), path});
             QCOMPARE(r.exitCode, 1);
@@ -89,10 +83,10 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         QDir().mkpath(dir.filePath("A"));
-        writeFile(dir.filePath("B/x.rdp"), "full address:s:x\n");
-        writeFile(dir.filePath("B/Y.RDP"), "full address:s:y\n");
-        writeFile(dir.filePath("B/bad.rdp"), "desktopwidth:i:wide\n");
-        writeFile(dir.filePath("z.rdp"), "full address:s:z\n");
+        QVERIFY(TestFiles::write(dir.filePath("B/x.rdp"), "full address:s:x\n"));
+        QVERIFY(TestFiles::write(dir.filePath("B/Y.RDP"), "full address:s:y\n"));
+        QVERIFY(TestFiles::write(dir.filePath("B/bad.rdp"), "desktopwidth:i:wide\n"));
+        QVERIFY(TestFiles::write(dir.filePath("z.rdp"), "full address:s:z\n"));
         const Result r = runCli({"scan", dir.path()});
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.out, QStringLiteral("A/\nB/\n  x #1\n  Y #2\nz #3\n"));

@@ -1,3 +1,4 @@
+#include "../TestFiles.h"
 #include "core/TFolderScanner.h"
 #include "core/TQVRDElementList.h"
 #include "core/TServerTreeModel.h"
@@ -17,10 +18,7 @@
 namespace {
 void touch(const QString& path, const QByteArray& bytes = "full address:s:srv\r\n")
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    QVERIFY(TestFiles::write(path, bytes));
 }
 
 /// The tree the way the command-line companion prints it, one node a line.

@@ -1,3 +1,4 @@
+#include "../TestFiles.h"
 #include "core/TRDPFile.h"
 
 #include <QFile>
@@ -40,17 +41,6 @@ TRDPFile parsed(const QByteArray& bytes)
     return record;
 }
 
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 } // namespace
 
 class TestRDPFile : public QObject
@@ -136,7 +126,7 @@ private Q_SLOTS:
         QFETCH(QString, line);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("bad.rdp"));
-        QVERIFY(writeFile(path, ("full address:s:x\r\n" + line + "\r\n").toUtf8()));
+        QVERIFY(TestFiles::write(path, ("full address:s:x\r\n" + line + "\r\n").toUtf8()));
         const auto record = TRDPFile::Create(path);
         QVERIFY(!record.ok());
         const QString key = line.section(u':', 0, 0);
@@ -221,7 +211,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("keep.rdp"));
-        QVERIFY(writeFile(path, "full address:s:old\r\n"));
+        QVERIFY(TestFiles::write(path, "full address:s:old\r\n"));
         TRDPFile record(path);
         record.Description = QString(4000, u'x');
 
@@ -237,7 +227,7 @@ private Q_SLOTS:
 
         QVERIFY(!status.ok());
         QVERIFY(status.error().contains(path));
-        QCOMPARE(readFile(path), QByteArray("full address:s:old\r\n"));
+        QCOMPARE(TestFiles::read(path), QByteArray("full address:s:old\r\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.rdp"});
     }
 

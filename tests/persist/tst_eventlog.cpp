@@ -1,3 +1,4 @@
+#include "../TestFiles.h"
 #include "persist/TEventLog.h"
 
 #include <QAbstractItemModelTester>
@@ -9,12 +10,6 @@
 Q_DECLARE_METATYPE(std::optional<TLogLevel>)
 
 namespace {
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 TEventLog* pinnedLog(QObject* parent)
 {
     auto* log = new TEventLog(parent);
@@ -105,7 +100,7 @@ private Q_SLOTS:
         TEventLog* log = pinnedLog(this);
         QAbstractItemModelTester tester(log);
         QVERIFY(log->LoadLog(path).isEmpty());
-        QCOMPARE(readAll(path), QByteArray());
+        QCOMPARE(TestFiles::read(path), QByteArray());
         log->AddLog({}, QStringLiteral("Application Start"), {}, TLogLevel::Start);
         log->AddLog(QStringLiteral("web"), QStringLiteral("Connected"), QStringLiteral("0"), TLogLevel::Connecting);
         log->AddLog({}, QStringLiteral("Application Stop"), {}, TLogLevel::Stop);
@@ -115,10 +110,10 @@ private Q_SLOTS:
         QCOMPARE(log->index(1, 0).data(TEventLog::ImageIndexRole).toInt(), 2);
         QVERIFY(log->SaveLog(path).ok());
         const QString stamp = TDateFormat(QLocale::c()).formatShortDate(QDate(2026, 12, 11)) + " 12:30:05";
-        QCOMPARE(QString::fromUtf8(readAll(path)), QString("STOP;%1;;Application Stop;\r\n"
-                                                           "CONNECTING;%1;web;Connected;0\r\n"
-                                                           "START;%1;;Application Start;\r\n")
-                                                       .arg(stamp));
+        QCOMPARE(QString::fromUtf8(TestFiles::read(path)), QString("STOP;%1;;Application Stop;\r\n"
+                                                                   "CONNECTING;%1;web;Connected;0\r\n"
+                                                                   "START;%1;;Application Start;\r\n")
+                                                               .arg(stamp));
 
         TEventLog* reread = pinnedLog(this);
         QVERIFY(reread->LoadLog(path).isEmpty());
@@ -129,17 +124,14 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("qvrd.log"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("info;t;web;m;d\nINFO;t\n");
-        file.close();
+        QVERIFY(TestFiles::write(path, "info;t;web;m;d\nINFO;t\n"));
         TEventLog* log = pinnedLog(this);
         QVERIFY(log->LoadLog(path).isEmpty());
         QCOMPARE(log->rowCount(), 1);
         QVERIFY(!log->index(0, 0).data(TEventLog::HasLevelRole).toBool());
         QCOMPARE(log->index(0, 0).data(TEventLog::ImageIndexRole).toInt(), -1);
         QVERIFY(log->SaveLog(path).ok());
-        QCOMPARE(readAll(path), QByteArray(";t;web;m;d\r\n"));
+        QCOMPARE(TestFiles::read(path), QByteArray(";t;web;m;d\r\n"));
     }
 
     void fileErrors()

@@ -1,3 +1,4 @@
+#include "../TestFiles.h"
 #include "persist/TIniFile.h"
 #include "support/TDateFormat.h"
 
@@ -5,21 +6,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-} // namespace
 
 class TestIniFile : public QObject
 {
@@ -90,7 +76,7 @@ private Q_SLOTS:
         QFETCH(QString, section);
         QFETCH(QString, key);
         QFETCH(QString, expected);
-        writeAll(path(), content);
+        QVERIFY(TestFiles::write(path(), content));
         const TIniFile ini(path());
         QCOMPARE(ini.ReadString(section, key, QStringLiteral("<default>")), expected);
     }
@@ -115,7 +101,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, text);
         QFETCH(int, expected);
-        writeAll(path(), ("[S]\nk=" + text + "\n").toUtf8());
+        QVERIFY(TestFiles::write(path(), ("[S]\nk=" + text + "\n").toUtf8()));
         const TIniFile ini(path());
         QCOMPARE(ini.ReadInteger("S", "k", 7), expected);
         QCOMPARE(ini.ReadBool("S", "k", true), expected != 0);
@@ -123,34 +109,36 @@ private Q_SLOTS:
 
     void writesReplaceInPlaceAndAppendSections()
     {
-        writeAll(path(), "; kept comment\r\n[A]\r\nx=1\r\nunknown=keep\r\n\r\n[B]\r\ny=2\r\n");
+        QVERIFY(TestFiles::write(path(), "; kept comment\r\n[A]\r\nx=1\r\nunknown=keep\r\n\r\n[B]\r\ny=2\r\n"));
         TIniFile ini(path());
         QVERIFY(ini.WriteString("a", "X", "9").ok());
-        QCOMPARE(readAll(path()), QByteArray("; kept comment\r\n[A]\r\nx=9\r\nunknown=keep\r\n\r\n[B]\r\ny=2\r\n"));
+        QCOMPARE(TestFiles::read(path()),
+                 QByteArray("; kept comment\r\n[A]\r\nx=9\r\nunknown=keep\r\n\r\n[B]\r\ny=2\r\n"));
         QVERIFY(ini.WriteInteger("A", "new", 3).ok());
         QVERIFY(ini.WriteBool("C", "flag", true).ok());
-        QCOMPARE(readAll(path()), QByteArray("; kept comment\r\n[A]\r\nx=9\r\nunknown=keep\r\nnew=3\r\n\r\n"
-                                             "[B]\r\ny=2\r\n[C]\r\nflag=1\r\n"));
+        QCOMPARE(TestFiles::read(path()), QByteArray("; kept comment\r\n[A]\r\nx=9\r\nunknown=keep\r\nnew=3\r\n\r\n"
+                                                     "[B]\r\ny=2\r\n[C]\r\nflag=1\r\n"));
         QCOMPARE(ini.ReadSection("a"), (QStringList{"x", "unknown", "new"}));
     }
 
     void lfFilesStayLf()
     {
-        writeAll(path(), "[A]\nx=1\n");
+        QVERIFY(TestFiles::write(path(), "[A]\nx=1\n"));
         TIniFile ini(path());
         QVERIFY(ini.WriteString("A", "y", "2").ok());
-        QCOMPARE(readAll(path()), QByteArray("[A]\nx=1\ny=2\n"));
+        QCOMPARE(TestFiles::read(path()), QByteArray("[A]\nx=1\ny=2\n"));
     }
 
     void eraseAndRewriteSections()
     {
-        writeAll(path(), "[A]\r\na=1\r\n[B]\r\nb=1\r\n[C]\r\nc=1\r\n");
+        QVERIFY(TestFiles::write(path(), "[A]\r\na=1\r\n[B]\r\nb=1\r\n[C]\r\nc=1\r\n"));
         TIniFile ini(path());
         QVERIFY(ini.EraseSection("b").ok());
         QVERIFY(!ini.SectionExists("B"));
         QVERIFY(ini.WriteSection("A", {{"Task", "one"}, {"TASK", "two"}, {"Other", " padded "}}).ok());
         QVERIFY(ini.WriteSection("Empty", {}).ok());
-        QCOMPARE(readAll(path()), QByteArray("[A]\r\nTask=two\r\nOther=\" padded \"\r\n[C]\r\nc=1\r\n[Empty]\r\n"));
+        QCOMPARE(TestFiles::read(path()),
+                 QByteArray("[A]\r\nTask=two\r\nOther=\" padded \"\r\n[C]\r\nc=1\r\n[Empty]\r\n"));
         const TIniFile reread(path());
         QCOMPARE(reread.ReadString("A", "other", {}), QStringLiteral(" padded "));
         QVERIFY(reread.SectionExists("empty"));
@@ -191,7 +179,7 @@ private Q_SLOTS:
         QVERIFY(ini.WriteString("S", "a", "1").ok());
         QVERIFY(!QFile::exists(path()));
         QVERIFY(ini.EndUpdate().ok());
-        QCOMPARE(readAll(path()), QByteArray("[S]\r\na=1\r\n"));
+        QCOMPARE(TestFiles::read(path()), QByteArray("[S]\r\na=1\r\n"));
     }
 
     void dates()
