@@ -8,13 +8,18 @@ cd "$(dirname "$0")/.."
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev
+    freerdp2-dev freerdp2-x11
     clang-format
+)
+# What the session tests run: a display, a remote desktop server on it, and X clients to paint and listen.
+test_packages=(
+    xvfb freerdp2-shadow-x11 winpr-utils x11-xserver-utils x11-utils
 )
 
 install_missing() {
     local missing=()
-    for package in "${packages[@]}"; do
+    for package in "$@"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -39,7 +44,7 @@ check_format() {
 case "${1:-}" in
 run)
     shift
-    install_missing
+    install_missing "${packages[@]}"
     build
     if [ $# -eq 0 ]; then
         set -- scan "build/src/Connections"
@@ -47,7 +52,7 @@ run)
     exec build/src/velmora-cli "$@"
     ;;
 test)
-    install_missing
+    install_missing "${packages[@]}" "${test_packages[@]}"
     check_format
     build
     ctest --test-dir build --output-on-failure --timeout 600

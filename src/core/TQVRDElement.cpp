@@ -10,7 +10,23 @@ TQVRDElement::TQVRDElement(std::unique_ptr<TRDPFile> record, int number)
     , m_name(TPath::connectionName(m_rdpFile->FileName))
 {}
 
-TQVRDElement::~TQVRDElement() = default;
+TQVRDElement::~TQVRDElement()
+{
+    // The session goes first: it ends an open connection while the record is still there.
+    m_session.reset();
+}
+
+void TQVRDElement::SetImageIndex(int index)
+{
+    ImageIndex = index;
+    if (m_session)
+        m_session->ImageIndexChanged(index);
+}
+
+void TQVRDElement::AttachSession(std::unique_ptr<IElementSession> session)
+{
+    m_session = std::move(session);
+}
 
 void TQVRDElement::SetName(const QString& name)
 {

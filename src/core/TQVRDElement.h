@@ -10,6 +10,15 @@
 
 class TQVRDElementList;
 
+/// The session side of an element (its tab, client frame and events), which lives above this layer.
+class IElementSession
+{
+public:
+    virtual ~IElementSession() = default;
+    /// The element's state icon changed.
+    virtual void ImageIndexChanged(int index) = 0;
+};
+
 /// One managed connection while the program runs: its record, its number and name, and its state.
 /// Owned by the connection list; never removed while the program runs.
 class TQVRDElement
@@ -45,12 +54,17 @@ public:
     /// The session tab hosting this connection, if any.
     QObject* TabSheet = nullptr;
 
-    void SetImageIndex(int index) { ImageIndex = index; }
+    /// Sets the state icon; the session side shows it wherever the element appears.
+    void SetImageIndex(int index);
+
+    void AttachSession(std::unique_ptr<IElementSession> session);
+    IElementSession* Session() const { return m_session.get(); }
 
 private:
     friend class TQVRDElementList;
 
     std::unique_ptr<TRDPFile> m_rdpFile;
+    std::unique_ptr<IElementSession> m_session;
     int m_number;
     QString m_name;
     TQVRDElementList* m_list = nullptr;

@@ -1,0 +1,261 @@
+#include "TScriptedPrompts.h"
+#include "TTestServer.h"
+#include "core/TDisconnectReasons.h"
+#include "session/TFreeRDPClient.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTest>
+
+Q_DECLARE_METATYPE(TClientEvent)
+
+namespace {
+/// The events a client raised, in order.
+class EventLog : public QObject
+{
+public:
+    explicit EventLog(TMsRdpClient5* client)
+    {
+        connect(client, &TMsRdpClient5::eventRaised, this, [this](TClientEvent e, int value, int) {
+            events.append({e, value});
+        });
+    }
+    QList<QPair<TClientEvent, int>> events;
+
+    bool has(TClientEvent e) const
+    {
+        return std::any_of(events.begin(), events.end(), [e](const auto& p) { return p.first == e; });
+    }
+    int count(TClientEvent e) const
+    {
+        return int(std::count_if(events.begin(), events.end(), [e](const auto& p) { return p.first == e; }));
+    }
+    int reason() const
+    {
+        for (const auto& [e, value] : events) {
+            if (e == TClientEvent::Disconnected)
+                return value;
+        }
+        return -100;
+    }
+    int indexOf(TClientEvent e) const
+    {
+        for (int i = 0; i < int(events.size()); ++i) {
+            if (events[i].first == e)
+                return i;
+        }
+        return -1;
+    }
+};
+
+QRgb pixel(const TMsRdpClient5& client, QPoint at)
+{
+    QRgb value = 0;
+    client.withFrame([&](const QImage& frame) {
+        if (frame.rect().contains(at))
+            value = frame.pixel(at) & 0xFFFFFF;
+    });
+    return value;
+}
+} // namespace
+
+class TestFreeRDPClient : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_config;
+    TScriptedPrompts m_prompts;
+
+    std::unique_ptr<TFreeRDPClient> makeClient(const QString& server, int port, unsigned authenticationLevel = 0)
+    {
+        auto client = std::make_unique<TFreeRDPClient>(&m_prompts, m_config.filePath(QStringLiteral("freerdp")));
+        client->SetGraphicsPipeline(false);
+        (void)client->SetProperty(TClientProperty::Server, server);
+        (void)client->SetProperty(TClientProperty::RDPPort, port);
+        (void)client->SetProperty(TClientProperty::EnableAutoReconnect, false);
+        (void)client->SetProperty(TClientProperty::AuthenticationLevel, authenticationLevel);
+        (void)client->SetProperty(TClientProperty::AudioRedirectionMode, 2);
+        return client;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        qRegisterMetaType<TClientEvent>();
+        TFreeRDPClient::WarmUp();
+    }
+
+    void init() { m_prompts = TScriptedPrompts(); }
+
+    void connectShowsTheServersPixelsAndOwnDisconnectEnds()
+    {
+        TTestServer server;
+        QVERIFY2(server.start(), qPrintable(server.error()));
+        auto client = makeClient(QStringLiteral("127.0.0.1"), server.port());
+        EventLog log(client.get());
+        client->Connect();
+        QTRY_VERIFY_WITH_TIMEOUT(log.has(TClientEvent::Connected), 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(pixel(*client, {20, 20}), QRgb(0x3366cc), 10000);
+        QVERIFY(log.indexOf(TClientEvent::Connecting) < log.indexOf(TClientEvent::Connected));
+        client->Disconnect();
+        QTRY_VERIFY_WITH_TIMEOUT(log.has(TClientEvent::Disconnected), 5000);
+        QCOMPARE(log.reason(), TDisconnectReasons::LocalDisconnect);
+        QVERIFY(!client->IsActive());
+
+        // The same client connects again.
+        log.events.clear();
+        client->Connect();
+        QTRY_VERIFY_WITH_TIMEOUT(log.has(TClientEvent::Connected), 15000);
+        client->Disconnect();
+        QTRY_VERIFY_WITH_TIMEOUT(log.has(TClientEvent::Disconnected), 5000);
+        QCOMPARE(log.count(TClientEvent::Disconnected), 1);
+    }
+
+    void serverKilledMidSession()
+    {
+        TTestServer server;
+        QVERIFY2(server.start(), qPrintable(server.error()));
+        auto client = makeClient(QStringLiteral("127.0.0.1"), server.port());
+        EventLog log(client.get());
+        client->Connect();
+        QTRY_VERIFY_WITH_TIMEOUT(log.has(TClientEvent::Connected), 15000);
+        server.killServer();
+        QTRY_VERIFY_WITH_TIMEOUT(log.has(TClientEvent::Disconnected), 10000);
+        QCOMPARE(log.reason(), TDisconnectReasons::SocketClosed);
+    }
+
+    void failedConnects_data()
+    {
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<int>("reason");
+        QTest::newRow("closed port") << "127.0.0.1" << TDisconnectReasons::SocketConnectFailure;
+        QTest::newRow("unresolvable name") << "velmora-test.invalid" << TDisconnectReasons::DnsLookupFailure;
+    }
+    void failedConnects()
+    {
+        QFETCH(QString, host);
+        QFETCH(int, reason);
+        auto client = makeClient(host, TTestServer::freePort());
+        EventLog log(client.get());
+        client->Connect();
+        QTRY_VERIFY_WITH_TIMEOUT(log.has(TClientEvent::Disconnected), 20000);
+        QCOMPARE(log.reason(), reason);
+        QCOMPARE(log.count(TClientEvent::Connected), 0);
+    }
+
+    void silentPeerTimesOut()
+    {
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress::LocalHost, 0));
+        auto client = makeClient(QStringLiteral("127.0.0.1"), silent.serverPort());
+        client->SetConnectTimeout(2000);
+        EventLog log(client.get());
+        QElapsedTimer timer;
+        timer.start();
+        client->Connect();
+        QTRY_VERIFY_WITH_TIMEOUT(log.has(TClientEvent::Disconnected), 10000);
+        QCOMPARE(log.reason(), TDisconnectReasons::ConnectionTimedOut);
+        QVERIFY(timer.elapsed() < 6000);
+    }
+
+    void disconnectWhileConnectingEndsAtOnce()
+    {
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress::LocalHost, 0));
+        auto client = makeClient(QStringLiteral("127.0.0.1"), silent.serverPort());
+        EventLog log(client.get());
+        client->Connect();
+        QTRY_VERIFY(silent.hasPendingConnections() || silent.waitForNewConnection(100));
+        QElapsedTimer timer;
+        timer.start();
+        client->Disconnect();
+        QTRY_VERIFY_WITH_TIMEOUT(log.has(TClientEvent::Disconnected), 5000);
+        QCOMPARE(log.reason(), TDisconnectReasons::LocalDisconnect);
+        QVERIFY(timer.elapsed() < 2000);
+    }
+
+    void networkLevelAuthenticationAsksForThePassword()
+    {
+        TTestServer server;
+        QVERIFY2(server.start({QStringLiteral("test"), QStringLiteral("secret"), QColor(0x33, 0x66, 0xcc)}),
+                 qPrintable(server.error()));
+        m_prompts.credentials = TCredentials{QStringLiteral("test"), QString(), QStringLiteral("secret")};
+        auto client = makeClient(QStringLiteral("127.0.0.1"), server.port());
+        (void)client->SetProperty(TClientProperty::UserName, QStringLiteral("test"));
+        EventLog log(client.get());
+        client->Connect();
+        QTRY_VERIFY_WITH_TIMEOUT(log.has(TClientEvent::Connected) || log.has(TClientEvent::Disconnected), 15000);
+        QVERIFY2(log.has(TClientEvent::Connected), qPrintable(QString::number(log.reason())));
+        QCOMPARE(m_prompts.credentialsAsked.size(), 1);
+        QCOMPARE(m_prompts.credentialsAsked[0].UserName, QStringLiteral("test"));
+        client->Disconnect();
+        QTRY_VERIFY_WITH_TIMEOUT(log.has(TClientEvent::Disconnected), 5000);
+
+        // Cancelling the prompt ends the attempt as the user's own doing.
+        m_prompts.credentials.reset();
+        log.events.clear();
+        client->Connect();
+        QTRY_VERIFY_WITH_TIMEOUT(log.has(TClientEvent::Disconnected), 15000);
+        QCOMPARE(log.reason(), TDisconnectReasons::LocalDisconnect);
+        QCOMPARE(log.count(TClientEvent::Connected), 0);
+    }
+
+    void certificateTrustedAlwaysIsNotAskedAgain()
+    {
+        TTestServer server;
+        QVERIFY2(server.start(), qPrintable(server.error()));
+        m_prompts.certificateAnswer = TCertificateDecision::TrustAlways;
+        for (int round = 0; round < 2; ++round) {
+            auto client = makeClient(QStringLiteral("127.0.0.1"), server.port(), 2);
+            EventLog log(client.get());
+            client->Connect();
+            QTRY_VERIFY_WITH_TIMEOUT(log.has(TClientEvent::Connected) || log.has(TClientEvent::Disconnected), 15000);
+            QVERIFY(log.has(TClientEvent::Connected));
+            client->Disconnect();
+            QTRY_VERIFY_WITH_TIMEOUT(log.has(TClientEvent::Disconnected), 5000);
+        }
+        QCOMPARE(m_prompts.certificatesAsked.size(), 1);
+        QVERIFY(!m_prompts.certificatesAsked[0].Fingerprint.isEmpty());
+
+        // A rejected certificate ends the attempt.
+        m_prompts.certificateAnswer = TCertificateDecision::Reject;
+        QTemporaryDir otherConfig;
+        TFreeRDPClient client(&m_prompts, otherConfig.path());
+        client.SetGraphicsPipeline(false);
+        (void)client.SetProperty(TClientProperty::Server, QStringLiteral("127.0.0.1"));
+        (void)client.SetProperty(TClientProperty::RDPPort, server.port());
+        (void)client.SetProperty(TClientProperty::AuthenticationLevel, 2);
+        EventLog log(&client);
+        client.Connect();
+        QTRY_VERIFY_WITH_TIMEOUT(log.has(TClientEvent::Disconnected), 15000);
+        QCOMPARE(log.count(TClientEvent::Connected), 0);
+        QCOMPARE(log.reason(), TDisconnectReasons::LocalDisconnect);
+    }
+
+    void twoSessionsAtOnce()
+    {
+        TTestServer first;
+        QVERIFY2(first.start(), qPrintable(first.error()));
+        TTestServer second;
+        QVERIFY2(second.start({{}, {}, QColor(0xcc, 0x33, 0x66)}), qPrintable(second.error()));
+        auto a = makeClient(QStringLiteral("127.0.0.1"), first.port());
+        auto b = makeClient(QStringLiteral("127.0.0.1:%1").arg(second.port()), 1);
+        EventLog logA(a.get());
+        EventLog logB(b.get());
+        a->Connect();
+        b->Connect();
+        QTRY_COMPARE_WITH_TIMEOUT(pixel(*a, {20, 20}), QRgb(0x3366cc), 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(pixel(*b, {20, 20}), QRgb(0xcc3366), 15000);
+        a->Disconnect();
+        QTRY_VERIFY_WITH_TIMEOUT(logA.has(TClientEvent::Disconnected), 5000);
+        QVERIFY(!logB.has(TClientEvent::Disconnected));
+        b->Disconnect();
+        QTRY_VERIFY_WITH_TIMEOUT(logB.has(TClientEvent::Disconnected), 5000);
+    }
+};
+
+QTEST_MAIN(TestFreeRDPClient)
+#include "tst_freerdpclient.moc"
