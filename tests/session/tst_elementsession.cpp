@@ -294,6 +294,24 @@ private Q_SLOTS:
                            {I::Mouse, TMouseFlags::Wheel | TMouseFlags::WheelNegative | 0x88, 5, 6}}));
     }
 
+    void fullScreenAndBack()
+    {
+        Fixture f;
+        f.tab->show();
+        TFrameRDP* frame = f.session->FrameRDP();
+        frame->SetFullScreen(true);
+        QVERIFY(frame->isWindow());
+        QVERIFY(f.client->FullScreen());
+        // Ctrl+Alt+Enter leaves full screen and does not reach the session.
+        f.client->Inputs.clear();
+        sendKey(frame, QEvent::KeyPress, Qt::Key_Return, 36, Qt::ControlModifier | Qt::AltModifier);
+        QVERIFY(!frame->IsFullScreen());
+        QCOMPARE(frame->parentWidget(), f.tab);
+        QVERIFY(f.client->Inputs.isEmpty());
+        QCOMPARE(f.events,
+                 (QList<ElementEvent>{{"EnterFullScreenMode", -1, "web"}, {"LeaveFullScreenMode", -1, "web"}}));
+    }
+
     void smartSizingScalesThePointer()
     {
         Fixture f;

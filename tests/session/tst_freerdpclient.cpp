@@ -1,10 +1,12 @@
 #include "TScriptedPrompts.h"
 #include "TTestServer.h"
 #include "core/TDisconnectReasons.h"
+#include "session/TFrameRDP.h"
 #include "session/TFreeRDPClient.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTest>
@@ -233,6 +235,61 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(log.has(TClientEvent::Disconnected), 15000);
         QCOMPARE(log.count(TClientEvent::Connected), 0);
         QCOMPARE(log.reason(), TDisconnectReasons::LocalDisconnect);
+    }
+
+    void keysAndButtonsArriveOnTheServer()
+    {
+        TTestServer server;
+        QVERIFY2(server.start(), qPrintable(server.error()));
+        // xev prints what reaches its window; the pointer over it gives it the keyboard too.
+        auto xev =
+            server.runOnDisplay(QStringLiteral("stdbuf"), {"-oL", "xev", "-geometry", "1024x768+0+0", "-event",
+                                                           "keyboard", "-event", "button", "-event", "structure"});
+        QString printed;
+        connect(xev.get(), &QProcess::readyReadStandardOutput, this,
+                [&] { printed += QString::fromUtf8(xev->readAllStandardOutput()); });
+        QTRY_VERIFY_WITH_TIMEOUT(printed.contains("MapNotify"), 10000);
+
+        auto* client = makeClient(QStringLiteral("127.0.0.1"), server.port()).release();
+        TFrameRDP frame(client);
+        client->setParent(&frame);
+        frame.resize(1024, 768);
+        frame.show();
+        EventLog log(client);
+        client->Connect();
+        QTRY_VERIFY_WITH_TIMEOUT(log.has(TClientEvent::Connected), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(!client->FrameSize().isEmpty(), 10000);
+
+        QMouseEvent move(QEvent::MouseMove, QPointF(300, 300), QPointF(300, 300), Qt::NoButton, {}, {});
+        QApplication::sendEvent(&frame, &move);
+        QTest::qWait(300);
+        const auto key = [&](quint32 keycode, bool down) {
+            QKeyEvent event(down ? QEvent::KeyPress : QEvent::KeyRelease, 0, {}, keycode, 0, 0);
+            QApplication::sendEvent(&frame, &event);
+        };
+        // X11 key codes of a US keyboard: a, Shift+b, Tab, Escape, F5, Left, AltGr+q.
+        for (const QList<quint32>& chord : QList<QList<quint32>>{{38}, {50, 56}, {23}, {9}, {71}, {113}, {108, 24}}) {
+            for (const quint32 keycode : chord)
+                key(keycode, true);
+            for (auto it = chord.rbegin(); it != chord.rend(); ++it)
+                key(*it, false);
+        }
+        QTest::mousePress(&frame, Qt::LeftButton, {}, QPoint(300, 300));
+        QTest::mouseRelease(&frame, Qt::LeftButton, {}, QPoint(300, 300));
+        QWheelEvent wheel(QPointF(300, 300), QPointF(300, 300), {}, QPoint(0, 120), Qt::NoButton, {}, Qt::NoScrollPhase,
+                          false);
+        QApplication::sendEvent(&frame, &wheel);
+
+        for (const char* expected : {"keysym 0x61, a)", "keysym 0x42, B)", "Tab)", "Escape)", "F5)", "Left)",
+                                     "keysym 0x71, q)", "button 1,", "button 4,"}) {
+            QTRY_VERIFY2_WITH_TIMEOUT(printed.contains(QLatin1String(expected)),
+                                      qPrintable(QStringLiteral("%1 missing in:\n%2").arg(expected, printed)), 5000);
+        }
+        QVERIFY(printed.contains("ISO_Level3_Shift)") || printed.contains("Alt_R)"));
+        client->Disconnect();
+        QTRY_VERIFY_WITH_TIMEOUT(log.has(TClientEvent::Disconnected), 5000);
+        xev->kill();
+        xev->waitForFinished();
     }
 
     void twoSessionsAtOnce()
