@@ -505,6 +505,9 @@ bool applySettings(rdpSettings* st, const TClientSettings& s, bool graphicsPipel
     const int width = (s.DesktopWidth > 0 ? s.DesktopWidth : kDefaultWidth) & ~1;
     const int height = s.DesktopHeight > 0 ? s.DesktopHeight : kDefaultHeight;
     const bool devices = s.RedirectDrives || s.RedirectPrinters || s.RedirectSmartCards || s.RedirectPorts;
+    // These features make FreeRDP load the device and sound channels; every channel costs a round trip of
+    // the connect, so they stay off unless those channels come anyway.
+    const bool deviceChannel = devices || s.AudioRedirectionMode == 0;
     QDir().mkpath(configDir);
     return text(FreeRDP_ServerHostname, host) && freerdp_settings_set_uint32(st, FreeRDP_ServerPort, UINT32(port)) &&
            text(FreeRDP_Username, s.UserName) && text(FreeRDP_Domain, s.Domain) &&
@@ -519,6 +522,9 @@ bool applySettings(rdpSettings* st, const TClientSettings& s, bool graphicsPipel
            freerdp_settings_set_bool(st, FreeRDP_CompressionEnabled, s.Compress != 0) &&
            freerdp_settings_set_bool(st, FreeRDP_ConsoleSession, s.ConnectToServerConsole) &&
            freerdp_settings_set_bool(st, FreeRDP_DeviceRedirection, devices) &&
+           freerdp_settings_set_bool(st, FreeRDP_NetworkAutoDetect, deviceChannel) &&
+           freerdp_settings_set_bool(st, FreeRDP_SupportHeartbeatPdu, deviceChannel) &&
+           freerdp_settings_set_bool(st, FreeRDP_SupportMultitransport, deviceChannel) &&
            freerdp_settings_set_bool(st, FreeRDP_RedirectHomeDrive, s.RedirectDrives) &&
            freerdp_settings_set_bool(st, FreeRDP_RedirectPrinters, s.RedirectPrinters) &&
            freerdp_settings_set_bool(st, FreeRDP_RedirectSmartCards, s.RedirectSmartCards) &&

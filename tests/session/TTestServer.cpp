@@ -52,32 +52,34 @@ bool TTestServer::waitForPort(int port, int milliseconds)
     return false;
 }
 
-bool TTestServer::start(const Options& options)
+QString TTestServer::startDisplay(QProcess& xvfb, const QString& size)
 {
     // Xvfb tells the display number it picked through a pipe, so parallel tests never collide.
     int fds[2];
-    if (pipe(fds) != 0) {
-        m_error = QStringLiteral("pipe failed");
-        return false;
-    }
+    if (pipe(fds) != 0)
+        return {};
     fcntl(fds[0], F_SETFD, FD_CLOEXEC);
-    m_xvfb.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_xvfb.setChildProcessModifier([fd = fds[1]] { fcntl(fd, F_SETFD, 0); });
-    m_xvfb.start(QStringLiteral("Xvfb"),
-                 {QStringLiteral("-displayfd"), QString::number(fds[1]), QStringLiteral("-noreset"),
-                  QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-screen"), QStringLiteral("0"),
-                  QStringLiteral("1024x768x24")});
+    xvfb.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    xvfb.setChildProcessModifier([fd = fds[1]] { fcntl(fd, F_SETFD, 0); });
+    xvfb.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QString::number(fds[1]),
+                                        QStringLiteral("-noreset"), QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+                                        QStringLiteral("-screen"), QStringLiteral("0"), size});
     ::close(fds[1]);
     QByteArray number;
     char c = 0;
     while (::read(fds[0], &c, 1) == 1 && c != '\n')
         number += c;
     ::close(fds[0]);
-    if (number.isEmpty()) {
+    return number.isEmpty() ? QString() : u':' + QString::fromLatin1(number);
+}
+
+bool TTestServer::start(const Options& options)
+{
+    m_display = startDisplay(m_xvfb);
+    if (m_display.isEmpty()) {
         m_error = QStringLiteral("Xvfb did not start");
         return false;
     }
-    m_display = u':' + QString::fromLatin1(number);
 
     auto paint = runOnDisplay(QStringLiteral("xsetroot"), {QStringLiteral("-solid"), options.background.name()});
     paint->waitForFinished(5000);

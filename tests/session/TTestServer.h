@@ -36,6 +36,8 @@ public:
     /// Runs an X client on the server's display.
     std::unique_ptr<QProcess> runOnDisplay(const QString& program, const QStringList& arguments);
 
+    /// Starts an Xvfb on a display number nobody uses; the display's name, or empty when it failed.
+    static QString startDisplay(QProcess& xvfb, const QString& size = QStringLiteral("1024x768x24"));
     /// A TCP port on 127.0.0.1 that nothing listens on right now.
     static int freePort();
     static bool waitForPort(int port, int milliseconds);
