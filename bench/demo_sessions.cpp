@@ -2,6 +2,7 @@
 //   demo_sessions 127.0.0.1:3389 127.0.0.1:3390
 #include "session/TFrameRDP.h"
 #include "session/TFreeRDPClient.h"
+#include "session/TLocalClipboard.h"
 #include "session/TSessionPromptDialogs.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ int main(int argc, char* argv[])
     tabs.setWindowTitle(QStringLiteral("Velmora sessions"));
     tabs.resize(1100, 840);
     TSessionPromptDialogs prompts(&tabs);
+    TQtClipboard clipboard;
     const QStringList addresses = QApplication::arguments().mid(1);
     for (const QString& address : addresses) {
         auto* tab = new QWidget;
@@ -26,6 +28,7 @@ int main(int argc, char* argv[])
         (void)client->SetProperty(TClientProperty::Server, address);
         (void)client->SetProperty(TClientProperty::AudioRedirectionMode, 2);
         (void)client->SetProperty(TClientProperty::SmartSizing, true);
+        client->SetClipboard(&clipboard);
         auto* frame = new TFrameRDP(client, tab);
         client->setParent(frame);
         layout->addWidget(frame);

@@ -12,9 +12,11 @@ packages=(
     freerdp2-dev freerdp2-x11
     clang-format
 )
-# What the session tests run: a display, a remote desktop server on it, and X clients to paint and listen.
+# What the session tests run: a display, a remote desktop server on it, X clients to paint and listen, and
+# xrdp with a terminal session for a real logon and the clipboard.
 test_packages=(
-    xvfb freerdp2-shadow-x11 winpr-utils x11-xserver-utils x11-utils
+    xvfb freerdp2-shadow-x11 winpr-utils x11-xserver-utils x11-utils procps
+    xrdp xorgxrdp xclip xterm
 )
 
 install_missing() {

@@ -1,7 +1,9 @@
 #include "TFreeRDPClient.h"
 
 #include "ISessionPrompts.h"
+#include "TCliprdrChannel.h"
 #include "TFreeRDPErrors.h"
+#include "TLocalClipboard.h"
 #include "TMouseFlags.h"
 
 #include <QDir>
@@ -10,6 +12,7 @@
 #include <freerdp/channels/channels.h>
 #include <freerdp/client.h>
 #include <freerdp/client/channels.h>
+#include <freerdp/client/cliprdr.h>
 #include <freerdp/client/cmdline.h>
 #include <freerdp/client/rdpgfx.h>
 #include <freerdp/event.h>
@@ -102,6 +105,10 @@ struct TFreeRDPClient::Session
     std::mutex inputMutex;
     bool inputOpen = false;
     std::mutex teardownMutex; // an abort from the user-interface thread never meets a transport being freed
+
+    std::mutex clipboardMutex;
+    std::unique_ptr<TCliprdrChannel> clipboard;
+    QString localText;
 
     freerdp* instance() const { return context->instance; }
 
@@ -321,15 +328,28 @@ struct SessionCallbacks
     static void channelConnected(void* ctx, ChannelConnectedEventArgs* e)
     {
         auto* context = static_cast<rdpContext*>(ctx);
-        if (strcmp(e->name, RDPGFX_DVC_CHANNEL_NAME) == 0 && context->gdi)
+        if (strcmp(e->name, RDPGFX_DVC_CHANNEL_NAME) == 0 && context->gdi) {
             gdi_graphics_pipeline_init(context->gdi, static_cast<RdpgfxClientContext*>(e->pInterface));
+        } else if (strcmp(e->name, CLIPRDR_SVC_CHANNEL_NAME) == 0) {
+            TFreeRDPClient::Session* s = of(context);
+            TFreeRDPClient* client = s->client;
+            std::lock_guard lock(s->clipboardMutex);
+            s->clipboard = std::make_unique<TCliprdrChannel>(
+                static_cast<CliprdrClientContext*>(e->pInterface), s->localText,
+                [s, client](const QString& text) { s->post([client, text] { client->applyRemoteText(text); }); });
+        }
     }
 
     static void channelDisconnected(void* ctx, ChannelDisconnectedEventArgs* e)
     {
         auto* context = static_cast<rdpContext*>(ctx);
-        if (strcmp(e->name, RDPGFX_DVC_CHANNEL_NAME) == 0 && context->gdi)
+        if (strcmp(e->name, RDPGFX_DVC_CHANNEL_NAME) == 0 && context->gdi) {
             gdi_graphics_pipeline_uninit(context->gdi, static_cast<RdpgfxClientContext*>(e->pInterface));
+        } else if (strcmp(e->name, CLIPRDR_SVC_CHANNEL_NAME) == 0) {
+            TFreeRDPClient::Session* s = of(context);
+            std::lock_guard lock(s->clipboardMutex);
+            s->clipboard.reset();
+        }
     }
 
     static BOOL preConnect(freerdp* instance)
@@ -584,6 +604,7 @@ void TFreeRDPClient::Connect()
     session->prompts = m_prompts;
     session->settings = m_settings;
     session->reconnectAttempts = m_reconnectAttempts;
+    session->localText = m_clipboard ? m_clipboard->Text() : QString();
 
     RDP_CLIENT_ENTRY_POINTS entry{};
     entry.Size = sizeof(entry);
@@ -628,6 +649,35 @@ void TFreeRDPClient::sessionEnded(int reason)
         m_session.reset();
     }
     raise(TClientEvent::Disconnected, reason);
+}
+
+void TFreeRDPClient::SetClipboard(TLocalClipboard* clipboard)
+{
+    if (m_clipboard)
+        disconnect(m_clipboard, nullptr, this, nullptr);
+    m_clipboard = clipboard;
+    if (clipboard)
+        connect(clipboard, &TLocalClipboard::changed, this, &TFreeRDPClient::localClipboardChanged);
+}
+
+void TFreeRDPClient::localClipboardChanged()
+{
+    if (m_applyingRemoteText || !m_clipboard || !m_session)
+        return;
+    const QString text = m_clipboard->Text();
+    std::lock_guard lock(m_session->clipboardMutex);
+    m_session->localText = text;
+    if (m_session->clipboard)
+        m_session->clipboard->SetLocalText(text);
+}
+
+void TFreeRDPClient::applyRemoteText(const QString& text)
+{
+    if (!m_clipboard)
+        return;
+    m_applyingRemoteText = true;
+    m_clipboard->SetText(text);
+    m_applyingRemoteText = false;
 }
 
 void TFreeRDPClient::pausePrompting(bool prompting)

@@ -8,6 +8,7 @@
 #include <memory>
 
 class ISessionPrompts;
+class TLocalClipboard;
 
 /// The client on FreeRDP. Each connect attempt runs FreeRDP's connect and event loop on a worker thread of
 /// its own; everything the worker learns is posted to the user-interface thread, where the events are
@@ -40,6 +41,9 @@ public:
     /// Attempts after a dropped connection, when automatic reconnection is enabled.
     void SetReconnectAttempts(int attempts) { m_reconnectAttempts = attempts; }
 
+    /// Shares text with the session's clipboard while "redirect clipboard" is on. Not owned.
+    void SetClipboard(TLocalClipboard* clipboard);
+
     /// Warms FreeRDP's process-wide tables (codecs, keyboard) in the background, so that the first connect
     /// does not pay for them.
     static void WarmUp();
@@ -49,6 +53,8 @@ public:
 private:
     void sessionEnded(int reason);
     void pausePrompting(bool prompting);
+    void localClipboardChanged();
+    void applyRemoteText(const QString& text);
 
     ISessionPrompts* m_prompts;
     QString m_configDir;
@@ -56,6 +62,8 @@ private:
     bool m_graphicsPipeline = true;
     int m_reconnectAttempts = 20;
     std::shared_ptr<Session> m_session;
+    QPointer<TLocalClipboard> m_clipboard;
+    bool m_applyingRemoteText = false;
 
     friend struct SessionCallbacks;
 };
