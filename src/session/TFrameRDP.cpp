@@ -18,6 +18,7 @@ TFrameRDP::TFrameRDP(TMsRdpClient5* client, QWidget* parent)
     setAttribute(Qt::WA_InputMethodEnabled, false);
     connect(client, &TMsRdpClient5::frameChanged, this, [this](const QRect& area) { update(toLocal(area)); });
     connect(client, &TMsRdpClient5::frameResized, this, [this] { update(); });
+    connect(client, &TMsRdpClient5::cursorChanged, this, [this](const QCursor& cursor) { setCursor(cursor); });
 }
 
 TFrameRDP::~TFrameRDP() = default;

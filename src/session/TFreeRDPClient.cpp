@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QMetaObject>
+#include <QPixmap>
 
 #include <freerdp/channels/channels.h>
 #include <freerdp/client.h>
@@ -15,10 +16,12 @@
 #include <freerdp/client/cliprdr.h>
 #include <freerdp/client/cmdline.h>
 #include <freerdp/client/rdpgfx.h>
+#include <freerdp/codec/color.h>
 #include <freerdp/event.h>
 #include <freerdp/freerdp.h>
 #include <freerdp/gdi/gdi.h>
 #include <freerdp/gdi/gfx.h>
+#include <freerdp/graphics.h>
 #include <freerdp/input.h>
 #include <freerdp/locale/keyboard.h>
 #include <freerdp/primitives.h>
@@ -314,6 +317,13 @@ struct TVelmoraContext
     TFreeRDPClient::Session* session;
 };
 
+/// A pointer shape of the server, converted once when the server defines it.
+struct TVelmoraPointer
+{
+    rdpPointer pointer;
+    QImage* image;
+};
+
 struct SessionCallbacks
 {
     static TFreeRDPClient::Session* of(freerdp* instance)
@@ -363,10 +373,74 @@ struct SessionCallbacks
         return freerdp_client_load_addins(context->channels, instance->settings);
     }
 
+    static BOOL pointerNew(rdpContext* context, rdpPointer* pointer)
+    {
+        auto* own = reinterpret_cast<TVelmoraPointer*>(pointer);
+        auto image = std::make_unique<QImage>(int(pointer->width), int(pointer->height), QImage::Format_ARGB32);
+        if (image->isNull() ||
+            !freerdp_image_copy_from_pointer_data(image->bits(), PIXEL_FORMAT_BGRA32, UINT32(image->bytesPerLine()), 0,
+                                                  0, pointer->width, pointer->height, pointer->xorMaskData,
+                                                  pointer->lengthXorMask, pointer->andMaskData, pointer->lengthAndMask,
+                                                  pointer->xorBpp, &context->gdi->palette))
+            return FALSE;
+        own->image = image.release();
+        return TRUE;
+    }
+
+    static void pointerFree(rdpContext*, rdpPointer* pointer)
+    {
+        auto* own = reinterpret_cast<TVelmoraPointer*>(pointer);
+        delete own->image;
+        own->image = nullptr;
+    }
+
+    static void postCursor(rdpContext* context, std::function<QCursor()> make)
+    {
+        TFreeRDPClient::Session* s = of(context);
+        TFreeRDPClient* c = s->client;
+        // Cursors are pixmaps, which live on the user-interface thread only.
+        s->post([c, make] { Q_EMIT c->cursorChanged(make()); });
+    }
+
+    static BOOL pointerSet(rdpContext* context, const rdpPointer* pointer)
+    {
+        const auto* own = reinterpret_cast<const TVelmoraPointer*>(pointer);
+        if (!own->image)
+            return FALSE;
+        const QImage image = own->image->copy();
+        const int x = int(pointer->xPos);
+        const int y = int(pointer->yPos);
+        postCursor(context, [image, x, y] { return QCursor(QPixmap::fromImage(image), x, y); });
+        return TRUE;
+    }
+
+    static BOOL pointerSetNull(rdpContext* context)
+    {
+        postCursor(context, [] { return QCursor(Qt::BlankCursor); });
+        return TRUE;
+    }
+
+    static BOOL pointerSetDefault(rdpContext* context)
+    {
+        postCursor(context, [] { return QCursor(Qt::ArrowCursor); });
+        return TRUE;
+    }
+
+    static BOOL pointerSetPosition(rdpContext*, UINT32, UINT32) { return TRUE; }
+
     static BOOL postConnect(freerdp* instance)
     {
         if (!gdi_init(instance, PIXEL_FORMAT_BGRX32))
             return FALSE;
+        rdpPointer pointer{};
+        pointer.size = sizeof(TVelmoraPointer);
+        pointer.New = pointerNew;
+        pointer.Free = pointerFree;
+        pointer.Set = pointerSet;
+        pointer.SetNull = pointerSetNull;
+        pointer.SetDefault = pointerSetDefault;
+        pointer.SetPosition = pointerSetPosition;
+        graphics_register_pointer(instance->context->graphics, &pointer);
         rdpUpdate* update = instance->update;
         update->EndPaint = endPaint;
         update->DesktopResize = desktopResize;

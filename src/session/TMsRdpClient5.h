@@ -3,6 +3,7 @@
 #include "TClientEvent.h"
 #include "support/TResult.h"
 
+#include <QCursor>
 #include <QImage>
 #include <QMutex>
 #include <QObject>
@@ -119,6 +120,8 @@ Q_SIGNALS:
     void frameChanged(const QRect& area);
     /// The picture has a new size.
     void frameResized(const QSize& size);
+    /// The server shows another pointer over the session.
+    void cursorChanged(const QCursor& cursor);
 
 protected:
     /// Whether the client takes the value; the base takes every value of the right type.

@@ -116,6 +116,25 @@ private Q_SLOTS:
         QCOMPARE(log.count(TClientEvent::Disconnected), 1);
     }
 
+    void graphicsPipelineShowsThePicture()
+    {
+        TTestServer server;
+        QVERIFY2(server.start(), qPrintable(server.error()));
+        auto client = makeClient(QStringLiteral("127.0.0.1"), server.port());
+        client->SetGraphicsPipeline(true);
+        EventLog log(client.get());
+        client->Connect();
+        QTRY_VERIFY_WITH_TIMEOUT(log.has(TClientEvent::Connected), 15000);
+        // The pipeline may compress with loss: the colour is close, not exact.
+        const auto close = [&] {
+            const QColor c = QColor::fromRgb(pixel(*client, {512, 384}));
+            return std::abs(c.red() - 0x33) < 16 && std::abs(c.green() - 0x66) < 16 && std::abs(c.blue() - 0xcc) < 16;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(close(), 10000);
+        client->Disconnect();
+        QTRY_VERIFY_WITH_TIMEOUT(log.has(TClientEvent::Disconnected), 5000);
+    }
+
     void serverKilledMidSession()
     {
         TTestServer server;

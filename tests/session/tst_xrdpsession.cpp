@@ -77,6 +77,8 @@ private Q_SLOTS:
             connected |= e == TClientEvent::Connected;
             disconnected |= e == TClientEvent::Disconnected;
         });
+        QList<QCursor> cursors;
+        connect(&client, &TMsRdpClient5::cursorChanged, this, [&](const QCursor& cursor) { cursors.append(cursor); });
         client.Connect();
         QTRY_VERIFY_WITH_TIMEOUT(connected, 15000);
         // The logon screen is drawn once the first frames arrived.
@@ -99,6 +101,8 @@ private Q_SLOTS:
             QTest::qWait(200);
         }
         QCOMPARE(pasted, QStringLiteral("from the client"));
+        // The server's pointer shapes reach the frame as cursors.
+        QVERIFY(std::any_of(cursors.begin(), cursors.end(), [](const QCursor& c) { return !c.pixmap().isNull(); }));
         QVERIFY(!disconnected);
         client.Disconnect();
         QTRY_VERIFY_WITH_TIMEOUT(disconnected, 10000);
