@@ -139,9 +139,12 @@ struct TFreeRDPClient::Session
         std::future<R> answer = promise->get_future();
         TFreeRDPClient* c = client;
         post([c, promise, ask] {
+            // The prompt runs an event loop of its own, in which the client may go away.
+            QPointer<TFreeRDPClient> alive(c);
             c->pausePrompting(true);
             promise->set_value(ask());
-            c->pausePrompting(false);
+            if (alive)
+                c->pausePrompting(false);
         });
         while (answer.wait_for(kPoll) != std::future_status::ready) {
             if (cancelled)
@@ -532,8 +535,8 @@ struct SessionCallbacks
         return 0;
     }
 
-    static DWORD verifyCertificate(freerdp* instance, const char* host, UINT16 port, const char* commonName,
-                                   const char* subject, const char* issuer, const char* fingerprint, DWORD flags)
+    static TCertificateInfo certificate(const char* host, UINT16 port, const char* commonName, const char* subject,
+                                        const char* issuer, const char* fingerprint, DWORD flags)
     {
         TCertificateInfo info;
         info.Host = QString::fromUtf8(host);
@@ -543,7 +546,13 @@ struct SessionCallbacks
         info.Issuer = QString::fromUtf8(issuer);
         info.Fingerprint = QString::fromUtf8(fingerprint);
         info.NameMismatch = (flags & VERIFY_CERT_FLAG_MISMATCH) != 0;
-        return verify(instance, info);
+        return info;
+    }
+
+    static DWORD verifyCertificate(freerdp* instance, const char* host, UINT16 port, const char* commonName,
+                                   const char* subject, const char* issuer, const char* fingerprint, DWORD flags)
+    {
+        return verify(instance, certificate(host, port, commonName, subject, issuer, fingerprint, flags));
     }
 
     static DWORD verifyChangedCertificate(freerdp* instance, const char* host, UINT16 port, const char* commonName,
@@ -551,18 +560,11 @@ struct SessionCallbacks
                                           const char* oldSubject, const char* oldIssuer, const char* oldFingerprint,
                                           DWORD flags)
     {
-        TCertificateInfo info;
-        info.Host = QString::fromUtf8(host);
-        info.Port = port;
-        info.CommonName = QString::fromUtf8(commonName);
-        info.Subject = QString::fromUtf8(subject);
-        info.Issuer = QString::fromUtf8(issuer);
-        info.Fingerprint = QString::fromUtf8(fingerprint);
+        TCertificateInfo info = certificate(host, port, commonName, subject, issuer, fingerprint, flags);
         info.Changed = true;
         info.OldSubject = QString::fromUtf8(oldSubject);
         info.OldIssuer = QString::fromUtf8(oldIssuer);
         info.OldFingerprint = QString::fromUtf8(oldFingerprint);
-        info.NameMismatch = (flags & VERIFY_CERT_FLAG_MISMATCH) != 0;
         return verify(instance, info);
     }
 
