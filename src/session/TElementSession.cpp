@@ -23,6 +23,7 @@ TElementSession::~TElementSession()
 {
     BlinkTimer.stop();
     OnEvent = nullptr;
+    m_element.TabSheet = nullptr;
     // The frame ends an open session with its client; the tab goes with it.
     delete m_frame.data();
     delete m_tabSheet.data();
@@ -37,6 +38,7 @@ QString TElementSession::ClientMissingMessage()
 void TElementSession::SetTabSheet(QWidget* tab)
 {
     m_tabSheet = tab;
+    m_element.TabSheet = tab;
     tab->setWindowTitle(m_element.Name());
     TMsRdpClient5* client = m_factory ? m_factory(nullptr) : nullptr;
     if (!client) {

@@ -115,6 +115,8 @@ private Q_SLOTS:
     void sessionLifecycle()
     {
         Fixture f;
+        QCOMPARE(f.list.FindByTabSheet(f.tab), f.element);
+        QCOMPARE(f.tab->windowTitle(), QStringLiteral("web"));
         f.client->Emit(TClientEvent::Connecting);
         QVERIFY(f.element->Connecting);
         f.client->Emit(TClientEvent::Connected);
