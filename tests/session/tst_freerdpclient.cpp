@@ -195,7 +195,7 @@ private Q_SLOTS:
         client->Disconnect();
         QTRY_VERIFY_WITH_TIMEOUT(log.has(TClientEvent::Disconnected), 5000);
         QCOMPARE(log.reason(), TDisconnectReasons::LocalDisconnect);
-        QVERIFY(timer.elapsed() < 2000);
+        QVERIFY(timer.elapsed() < 3000);
     }
 
     void networkLevelAuthenticationAsksForThePassword()
