@@ -103,6 +103,7 @@ TTreeModel::Node* TTreeModel::appendNode(Node* parent, const QString& text, int 
         beginInsertRows(indexOf(parent), row, row);
     auto node = std::make_unique<Node>();
     node->text = text;
+    node->name = text;
     node->imageIndex = imageIndex;
     node->selectedImageIndex = selectedImageIndex;
     node->data = data;

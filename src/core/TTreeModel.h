@@ -21,6 +21,8 @@ public:
     struct Node
     {
         QString text;
+        /// The folder's or connection's own name; `text` may be a caption made from it.
+        QString name;
         int imageIndex = 0;
         int selectedImageIndex = 0;
         int data = 0;
