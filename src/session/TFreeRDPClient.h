@@ -38,8 +38,6 @@ public:
     void SetConnectTimeout(int milliseconds) { m_connectTimeout.setInterval(milliseconds); }
     /// The graphics pipeline (compressed, possibly lossy updates); on by default.
     void SetGraphicsPipeline(bool on) { m_graphicsPipeline = on; }
-    /// Attempts after a dropped connection, when automatic reconnection is enabled.
-    void SetReconnectAttempts(int attempts) { m_reconnectAttempts = attempts; }
 
     /// Shares text with the session's clipboard while "redirect clipboard" is on. Not owned.
     void SetClipboard(TLocalClipboard* clipboard);
@@ -60,6 +58,7 @@ private:
     QString m_configDir;
     QTimer m_connectTimeout;
     bool m_graphicsPipeline = true;
+    /// Attempts after a dropped connection, when automatic reconnection is enabled.
     int m_reconnectAttempts = 20;
     std::shared_ptr<Session> m_session;
     QPointer<TLocalClipboard> m_clipboard;

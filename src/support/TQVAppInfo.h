@@ -31,7 +31,6 @@ public:
     QString ProductName() const;
     QString ProductVersion() const;
     QString FileVersion() const;
-    QString ExecutablePath() const { return m_executablePath; }
 
 private:
     QString m_executablePath;

@@ -48,13 +48,6 @@ QString TTextCodec::decodeWindows1252(const QByteArray& bytes)
     return result;
 }
 
-bool TTextCodec::isValidUtf8(const QByteArray& bytes)
-{
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    (void)decoder.decode(bytes);
-    return !decoder.hasError();
-}
-
 QString TTextCodec::decodeDetected(const QByteArray& bytes)
 {
     const QByteArrayView view(bytes);

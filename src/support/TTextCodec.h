@@ -10,5 +10,4 @@ namespace TTextCodec {
 QString decodeDetected(const QByteArray& bytes);
 QString decodeUtf16LE(const QByteArray& bytes);
 QString decodeWindows1252(const QByteArray& bytes);
-bool isValidUtf8(const QByteArray& bytes);
 } // namespace TTextCodec
