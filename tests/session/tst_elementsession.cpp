@@ -1,9 +1,9 @@
+#include "../TestPrompt.h"
 #include "core/TQVRDElementList.h"
 #include "session/TElementSession.h"
 #include "session/TFakeRdpClient.h"
 #include "session/TFrameRDP.h"
 #include "session/TMouseFlags.h"
-#include "support/IPrompt.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -13,14 +13,6 @@
 Q_DECLARE_METATYPE(TClientEvent)
 
 namespace {
-class RecordingPrompt : public IPrompt
-{
-public:
-    QStringList messages;
-    void ShowMessage(const QString& text, Kind) override { messages.append(text); }
-    bool Confirm(const QString&, const QString&) override { return true; }
-};
-
 struct ElementEvent
 {
     QString name;
@@ -67,7 +59,7 @@ struct Fixture
     TElementSession* session = nullptr;
     TFakeRdpClient* client = nullptr;
     QWidget* tab = nullptr;
-    RecordingPrompt prompt;
+    TestPrompt prompt;
     QList<ElementEvent> events;
 };
 
