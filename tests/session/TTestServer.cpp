@@ -100,23 +100,31 @@ bool TTestServer::start(const Options& options)
         }
         arguments << QStringLiteral("/sec:nla") << QStringLiteral("+auth") << QStringLiteral("/sam-file:") + sam;
     }
+    m_arguments = arguments;
     // Two servers started at the same moment may pick the same port; try a few.
     for (int attempt = 0; attempt < 5; ++attempt) {
         m_port = freePort();
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DISPLAY"), m_display);
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir.path());
-        env.insert(QStringLiteral("HOME"), m_dir.path());
-        m_server.setProcessEnvironment(env);
-        m_server.setStandardOutputFile(m_dir.filePath(QStringLiteral("shadow.log")));
-        m_server.setStandardErrorFile(m_dir.filePath(QStringLiteral("shadow.log")));
-        m_server.start(QStringLiteral("freerdp-shadow-cli"), QStringList(arguments)
-                                                                 << QStringLiteral("/port:%1").arg(m_port));
-        if (m_server.waitForStarted(5000) && waitForPort(m_port, 5000) && m_server.state() == QProcess::Running)
+        if (restartServer())
             return true;
-        stop(m_server);
     }
     m_error = QStringLiteral("freerdp-shadow-cli did not listen");
+    return false;
+}
+
+bool TTestServer::restartServer()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), m_display);
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir.path());
+    env.insert(QStringLiteral("HOME"), m_dir.path());
+    m_server.setProcessEnvironment(env);
+    m_server.setStandardOutputFile(m_dir.filePath(QStringLiteral("shadow.log")), QIODevice::Append);
+    m_server.setStandardErrorFile(m_dir.filePath(QStringLiteral("shadow.log")), QIODevice::Append);
+    m_server.start(QStringLiteral("freerdp-shadow-cli"), QStringList(m_arguments)
+                                                             << QStringLiteral("/port:%1").arg(m_port));
+    if (m_server.waitForStarted(5000) && waitForPort(m_port, 5000) && m_server.state() == QProcess::Running)
+        return true;
+    stop(m_server);
     return false;
 }
 

@@ -28,6 +28,8 @@ public:
     bool start() { return start(Options()); }
     /// Kills the server (the display stays).
     void killServer();
+    /// Starts the server again on the same port, after `killServer`.
+    bool restartServer();
 
     int port() const { return m_port; }
     QString display() const { return m_display; }
@@ -46,6 +48,7 @@ private:
     QTemporaryDir m_dir;
     QProcess m_xvfb;
     QProcess m_server;
+    QStringList m_arguments;
     QString m_display;
     int m_port = 0;
     QString m_error;

@@ -148,6 +148,36 @@ private Q_SLOTS:
         QCOMPARE(log.reason(), TDisconnectReasons::SocketClosed);
     }
 
+    void droppedSessionReconnects()
+    {
+        TTestServer server;
+        QVERIFY2(server.start(), qPrintable(server.error()));
+        auto client = makeClient(QStringLiteral("127.0.0.1"), server.port());
+        (void)client->SetProperty(TClientProperty::EnableAutoReconnect, true);
+        QList<int> attempts;
+        connect(client.get(), &TMsRdpClient5::eventRaised, this, [&](TClientEvent e, int value, int attempt) {
+            if (e == TClientEvent::AutoReconnecting) {
+                QCOMPARE(value, TDisconnectReasons::SocketClosed);
+                attempts.append(attempt);
+            }
+        });
+        EventLog log(client.get());
+        client->Connect();
+        QTRY_COMPARE_WITH_TIMEOUT(pixel(*client, {20, 20}), QRgb(0x3366cc), 15000);
+        server.killServer();
+        QTRY_VERIFY_WITH_TIMEOUT(!attempts.isEmpty(), 10000);
+        QCOMPARE(attempts.first(), 1);
+        QSignalSpy painted(client.get(), &TMsRdpClient5::frameChanged);
+        QVERIFY(server.restartServer());
+        // Back on the same client: the picture is drawn again and the session never ended.
+        QTRY_VERIFY_WITH_TIMEOUT(!painted.isEmpty(), 20000);
+        QCOMPARE(pixel(*client, {20, 20}), QRgb(0x3366cc));
+        QVERIFY(!log.has(TClientEvent::Disconnected));
+        client->Disconnect();
+        QTRY_VERIFY_WITH_TIMEOUT(log.has(TClientEvent::Disconnected), 5000);
+        QCOMPARE(log.reason(), TDisconnectReasons::LocalDisconnect);
+    }
+
     void failedConnects_data()
     {
         QTest::addColumn<QString>("host");
