@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libx11-dev
     freerdp2-dev freerdp2-x11
     clang-format
 )
