@@ -1,9 +1,13 @@
 #include "support/TAscii.h"
 #include "support/TDateFormat.h"
 #include "support/TDelimitedText.h"
+#include "support/TFileMove.h"
 #include "support/TPath.h"
 #include "support/TTextCodec.h"
 
+#include "../TestFiles.h"
+
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestSupport : public QObject
@@ -118,6 +122,31 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, text);
         QCOMPARE(TTextCodec::decodeDetected(bytes), text);
+    }
+
+    void moves()
+    {
+        QTemporaryDir dir;
+        const QString root = dir.path();
+        QVERIFY(TestFiles::write(root + "/web.rdp", "a"));
+        QVERIFY(TestFiles::write(root + "/Prod/web.rdp", "b"));
+        QVERIFY(TestFiles::write(root + "/Prod/Web/x.rdp", "c"));
+
+        // A file of the same name is never replaced.
+        QVERIFY(!TFileMove::MoveInto(root + "/web.rdp", root + "/Prod").ok());
+        QCOMPARE(TestFiles::read(root + "/Prod/web.rdp"), QByteArray("b"));
+        QCOMPARE(TestFiles::read(root + "/web.rdp"), QByteArray("a"));
+
+        // Into a folder that does not exist yet.
+        QVERIFY(TFileMove::MoveInto(root + "/web.rdp", root + "/Test/New").ok());
+        QCOMPARE(TestFiles::read(root + "/Test/New/web.rdp"), QByteArray("a"));
+
+        // A folder into its own subfolder, or into itself, is refused.
+        QVERIFY(!TFileMove::MoveInto(root + "/Prod", root + "/Prod/Web").ok());
+        QVERIFY(!TFileMove::MoveInto(root + "/Prod", root + "/Prod").ok());
+        QVERIFY(TFileMove::MoveInto(root + "/Prod/Web", root + "/Test").ok());
+        QCOMPARE(TestFiles::read(root + "/Test/Web/x.rdp"), QByteArray("c"));
+        QVERIFY(!TFileMove::MoveInto(root + "/missing.rdp", root + "/Test").ok());
     }
 
     void dates()
