@@ -2,6 +2,7 @@
 #include "core/TFolderScanner.h"
 #include "core/TQVRDElementList.h"
 #include "core/TServerTreeModel.h"
+#include "core/TTreeMove.h"
 
 #include <QAbstractItemModelTester>
 #include <QTemporaryDir>
@@ -140,6 +141,31 @@ private Q_SLOTS:
         QCOMPARE(m_tree.FindServer(QStringLiteral("Prod"), 0), -1); // folders never match
         QCOMPARE(m_tree.FindServer(QString(), 0), -1);
         QCOMPARE(m_tree.FindServer(QStringLiteral("o"), 5), 9); // past "legacy", which has no "o"
+    }
+
+    void dragAndDropPlans()
+    {
+        m_tree.SetFolderCaptions(true);
+        QVERIFY(!TTreeMove::AcceptsDrop(at(3)));
+        QVERIFY(!TTreeMove::Plan(m_tree, m_list, at(9), at(3), root()));
+        QVERIFY(TTreeMove::AcceptsDrop(at(7)));
+
+        const auto server = TTreeMove::Plan(m_tree, m_list, at(9), at(1), root() + u'/');
+        QVERIFY(server);
+        QCOMPARE(server->Source, root() + "/top.rdp");
+        QCOMPARE(server->TargetFolder, root() + "/Prod/Empty");
+        QCOMPARE(server->Question, QStringLiteral("Do you realy want to move \"/top\" to \"/Prod/Empty\"?"));
+
+        const auto folder = TTreeMove::Plan(m_tree, m_list, at(7), at(1), root());
+        QVERIFY(folder);
+        QCOMPARE(folder->Source, root() + "/Servers (old)");
+
+        // A folder into its own subfolder is refused and nothing moves.
+        const auto intoItself = TTreeMove::Plan(m_tree, m_list, at(0), at(2), root());
+        QVERIFY(intoItself);
+        const TStatus refused = intoItself->Execute();
+        QCOMPARE(refused.error(), QStringLiteral("Error moving file!"));
+        QVERIFY(QFileInfo(root() + "/Prod/Web/web01.rdp").exists());
     }
 
     void expansionIcons()
