@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/TItemRoles.h"
+
 #include <QAbstractItemModel>
 
 #include <memory>
@@ -13,9 +15,9 @@ class TTreeModel : public QAbstractItemModel
 
 public:
     enum Role {
-        ImageIndexRole = Qt::UserRole + 1,
-        SelectedImageIndexRole,
-        NodeDataRole,
+        ImageIndexRole = TItemRoles::ImageIndex,
+        SelectedImageIndexRole = TItemRoles::SelectedImageIndex,
+        NodeDataRole = TItemRoles::NodeData,
     };
 
     struct Node

@@ -95,7 +95,8 @@ QVariant TEventLog::data(const QModelIndex& index, int role) const
         }
         return {};
     case ImageIndexRole:
-        return index.column() == TimestampColumn ? TLogFileFormat::ImageIndex(entry.Level) : -1;
+    case SelectedImageIndexRole:
+        return index.column() == TimestampColumn ? TLogFileFormat::ImageIndex(entry.Level) : QVariant();
     case HasLevelRole:
         return entry.Level.has_value();
     default:

@@ -2,6 +2,7 @@
 
 #include "TLogFileFormat.h"
 #include "support/TDateFormat.h"
+#include "support/TItemRoles.h"
 #include "support/TResult.h"
 
 #include <QAbstractTableModel>
@@ -18,7 +19,11 @@ class TEventLog : public QAbstractTableModel
 
 public:
     enum Column { TimestampColumn, ServerColumn, MessageColumn, DetailsColumn, ColumnCount };
-    enum Role { ImageIndexRole = Qt::UserRole + 1, HasLevelRole };
+    enum Role {
+        ImageIndexRole = TItemRoles::ImageIndex,
+        SelectedImageIndexRole = TItemRoles::SelectedImageIndex,
+        HasLevelRole = TItemRoles::FirstCustom,
+    };
     static inline const QString BalloonTitle = QStringLiteral("Velmora Connection Manager");
 
     explicit TEventLog(QObject* parent = nullptr);
