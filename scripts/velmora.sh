@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Velmora, builds it, and runs it or its tests.
-#   scripts/velmora.sh run [ARGS...]   install what is missing, build, start Velmora
+#   scripts/velmora.sh run             install what is missing, build, start Velmora
 #   scripts/velmora.sh test            install what is missing, build, check formatting, run every test
 # Both are idempotent. As root they call apt-get directly, otherwise through sudo.
 set -euo pipefail
@@ -48,10 +48,7 @@ run)
     shift
     install_missing "${packages[@]}"
     build
-    if [ $# -eq 0 ]; then
-        set -- scan "build/src/Connections"
-    fi
-    exec build/src/velmora-cli "$@"
+    exec build/src/velmora "$@"
     ;;
 test)
     install_missing "${packages[@]}" "${test_packages[@]}"
@@ -62,7 +59,7 @@ test)
     ctest --test-dir build --output-on-failure --timeout 600 --repeat until-pass:2
     ;;
 *)
-    echo "usage: $0 run [ARGS...] | test" >&2
+    echo "usage: $0 run | test" >&2
     exit 2
     ;;
 esac

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "persist/TQVSettings.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
+
+class IPrompt;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QSplitter;
+class QTabWidget;
+class TAppCore;
+class TFormSplash;
+class TImageList;
+class TLogView;
+class TMainActions;
+class TNavBar;
+class TQVAppInfo;
+class TQVRDElement;
+class TRibbon;
+class TServerSearch;
+class TServerTreeView;
+class TTrayIcon;
+
+/// The main window. It owns the services for the whole run (through `TAppCore`) and composes the ribbon,
+/// the navigation pane with the server tree, the pages ("Overview", "LOG", then the sessions), the status
+/// bar and the tray icon. Handlers stay short: they read the selection and call the collaborators.
+class TFormMain : public QMainWindow, public IWindowSettings
+{
+    Q_OBJECT
+
+public:
+    TFormMain(const TQVAppInfo& appInfo, IPrompt& prompt, QWidget* parent = nullptr);
+    ~TFormMain() override;
+
+    TAppCore& Core() { return *m_core; }
+    TMainActions& Actions() { return *m_actions; }
+    TServerTreeView& ServerTree() { return *m_tree; }
+    TRibbon& Ribbon() { return *m_ribbon; }
+    QTabWidget& Pages() { return *m_pages; }
+
+    /// The connection of the selected server node; none for a folder, no selection or a hidden window.
+    TQVRDElement* GetSelectedElement() const;
+    void UpdateStatus();
+    void SetServerListCaption();
+    void RefreshConnections();
+    QString ConnectTimePanelText() const;
+    bool ConnectTimePanelVisible() const;
+    QString PathPanelText() const;
+
+    // IWindowSettings
+    TMainLayout MainLayout() const override;
+    void ApplyMainLayout(const TMainLayout& layout) override;
+    QList<int> OverviewColumnWidths() const override;
+    void ApplyOverviewColumnWidths(const QMap<int, int>& widths) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildRibbon();
+    void buildPanes();
+    void TreeViewRDPChange();
+    void FormActivate();
+    void readLayoutStore();
+    void writeLayoutStore();
+
+    IPrompt& m_prompt;
+    std::unique_ptr<TImageList> m_images;
+    std::unique_ptr<TAppCore> m_core;
+    TMainActions* m_actions;
+    TRibbon* m_ribbon;
+    TNavBar* m_navigation;
+    TNavBar* m_serverPane;
+    QListWidget* m_favorites;
+    QListWidget* m_history;
+    QLineEdit* m_searchBox;
+    TServerTreeView* m_tree;
+    TServerSearch* m_search;
+    QTabWidget* m_pages;
+    TLogView* m_log;
+    QLabel* m_connectTime;
+    QLabel* m_path;
+    TTrayIcon* m_tray;
+    QPointer<TFormSplash> m_splash;
+    QMap<int, int> m_overviewWidths;
+    QSplitter* m_splitter = nullptr;
+    bool m_shown = false;
+    bool m_activated = false;
+    bool m_shutDown = false;
+};

@@ -1,0 +1,26 @@
+#include "TMessagePrompt.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+void TMessagePrompt::ShowMessage(const QString& text, Kind kind)
+{
+    const QString title = QApplication::applicationDisplayName();
+    switch (kind) {
+    case Kind::Information:
+        QMessageBox::information(m_parent, title, text);
+        break;
+    case Kind::Warning:
+        QMessageBox::warning(m_parent, title, text);
+        break;
+    case Kind::Error:
+        QMessageBox::critical(m_parent, title, text);
+        break;
+    }
+}
+
+bool TMessagePrompt::Confirm(const QString& caption, const QString& text)
+{
+    return QMessageBox::question(m_parent, caption, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
+}
