@@ -50,6 +50,16 @@ QModelIndex TServerTreeModel::NodeAtAbsoluteIndex(int absoluteIndex) const
     return indexOf(nodes[size_t(absoluteIndex)]);
 }
 
+int TServerTreeModel::AbsoluteIndexOfServer(int number) const
+{
+    const std::vector<Node*> nodes = preorder();
+    for (size_t i = 0; i < nodes.size(); ++i) {
+        if (nodes[i]->data == number && number != 0)
+            return int(i);
+    }
+    return -1;
+}
+
 int TServerTreeModel::NodeCount() const
 {
     return int(preorder().size());

@@ -33,6 +33,8 @@ public:
     int AbsoluteIndex(const QModelIndex& index) const;
     QModelIndex NodeAtAbsoluteIndex(int absoluteIndex) const;
     int NodeCount() const;
+    /// The absolute index of the first server node of the element in tree order; -1 for none.
+    int AbsoluteIndexOfServer(int number) const;
 
     /// Sets the icons of every server node of the element.
     void SetServerImages(int number, int imageIndex, int selectedImageIndex);

@@ -10,6 +10,7 @@
 #include "TTrayIcon.h"
 #include "core/TAppCore.h"
 #include "core/TCommandStates.h"
+#include "core/TTreeMove.h"
 #include "support/IPrompt.h"
 #include "tools/TFormSplash.h"
 
@@ -87,6 +88,13 @@ void TFormMain::buildRibbon()
     folder->AddLargeButton(a.acGroupAdd);
     for (QAction* action : {a.acGroupRen, a.acGroupDel, a.acServerRunGroup})
         folder->AddSmallButton(action);
+    TRibbonGroup* colors = m_ribbon->AddGroup(view, QStringLiteral("Color"));
+    for (const QString& scheme : TRibbon::ColorSchemes) {
+        auto* action = new QAction(scheme, this);
+        action->setObjectName(QStringLiteral("blb") + scheme);
+        connect(action, &QAction::triggered, this, [this, scheme] { ApplyColorScheme(scheme); });
+        colors->AddSmallButton(action);
+    }
     TRibbonGroup* viewGroup = m_ribbon->AddGroup(view, QStringLiteral("View"));
     viewGroup->AddLargeButton(a.acRefresh);
     for (QAction* action : {a.acMiniView, a.acShowTabGroups, a.acConnectionSettings})
@@ -136,6 +144,12 @@ void TFormMain::buildPanes()
         return e ? e->RdpFile().FullAddress : QString();
     });
     connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this, &TFormMain::TreeViewRDPChange);
+    connect(m_tree, &TServerTreeView::moveRequested, this, &TFormMain::TreeViewRDPDragDrop);
+    connect(m_tree, &TServerTreeView::connectRequested, this, [this] {
+        if (m_actions->acServerConnect->isEnabled())
+            m_actions->acServerConnect->trigger();
+    });
+    connect(m_search, &TServerSearch::connectRequested, m_tree, &TServerTreeView::connectRequested);
     connect(m_actions->acFullExpand, &QAction::triggered, m_tree, &TServerTreeView::FullExpand);
     connect(m_actions->acFullCollapse, &QAction::triggered, m_tree, &TServerTreeView::FullCollapse);
 
@@ -160,7 +174,10 @@ void TFormMain::buildPanes()
     overview->setObjectName(QStringLiteral("tshOverview"));
     m_pages->addTab(overview, QStringLiteral("Overview"));
     m_log = new TLogView(m_core->Log, *m_images);
+    m_log->setObjectName(QStringLiteral("ListViewLog"));
     m_pages->addTab(m_log, QStringLiteral("LOG"));
+    connect(m_log, &TLogView::rowSelected, this, &TFormMain::ListViewLogChange);
+    connect(m_log, &TLogView::rowActivated, this, &TFormMain::ListViewLogDblClick);
 
     m_splitter = new QSplitter;
     m_splitter->addWidget(m_navigation);
@@ -266,6 +283,54 @@ void TFormMain::TreeViewRDPChange()
     m_path->setText(e ? e->RdpFile().FileName : QString());
 }
 
+bool TFormMain::SelectServerNode(const TQVRDElement* element)
+{
+    if (!element)
+        return false;
+    const int absolute = m_core->Tree.AbsoluteIndexOfServer(element->Number());
+    if (absolute < 0)
+        return false;
+    m_tree->SelectAbsolute(absolute);
+    return true;
+}
+
+void TFormMain::TreeViewRDPDragDrop(const QModelIndex& dragged, const QModelIndex& target)
+{
+    const auto move = TTreeMove::Plan(m_core->Tree, *m_core->List, dragged, target, m_core->ConnectionRootFolder());
+    if (!move || !m_prompt.Confirm(QStringLiteral("Confirm Move"), move->Question))
+        return;
+    if (TStatus moved = move->Execute(); !moved) {
+        m_prompt.ShowMessage(moved.error(), IPrompt::Kind::Error);
+        return;
+    }
+    RefreshConnections();
+}
+
+void TFormMain::ApplyColorScheme(const QString& name)
+{
+    m_ribbon->SetColorScheme(name);
+    // The strip above the tree takes the ribbon's background.
+    QPalette strip = m_searchBox->parentWidget()->palette();
+    strip.setColor(QPalette::Window, m_ribbon->SchemeBackground());
+    m_searchBox->parentWidget()->setAutoFillBackground(true);
+    m_searchBox->parentWidget()->setPalette(strip);
+}
+
+void TFormMain::ListViewLogChange(const QString& server, bool hasLevel)
+{
+    if (!m_core->Ready() || m_core->Closing() || !m_core->Options.AutoselectServer || !hasLevel)
+        return;
+    SelectServerNode(m_core->List->FindByName(server));
+}
+
+void TFormMain::ListViewLogDblClick(const QString& server)
+{
+    if (server.isEmpty() || !SelectServerNode(m_core->List->FindByName(server)))
+        return;
+    if (m_actions->acServerConnect->isEnabled())
+        m_actions->acServerConnect->trigger();
+}
+
 QString TFormMain::ConnectTimePanelText() const
 {
     return m_connectTime->text();
@@ -354,7 +419,7 @@ void TFormMain::ApplyMainLayout(const TMainLayout& layout)
         bounds.setHeight(*layout.Height);
     setGeometry(bounds);
     m_actions->acConnectionSettings->setChecked(layout.ShowConnectionSettings);
-    m_ribbon->SetColorScheme(layout.ColorSchemeName);
+    ApplyColorScheme(layout.ColorSchemeName);
     m_ribbon->SetTabGroupsVisible(layout.ShowTabGroups);
     m_actions->acShowTabGroups->setChecked(layout.ShowTabGroups);
     m_ribbon->SetTabHeadersVisible(layout.ShowTabHeaders);

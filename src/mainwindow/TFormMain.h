@@ -46,6 +46,11 @@ public:
     /// The connection of the selected server node; none for a folder, no selection or a hidden window.
     TQVRDElement* GetSelectedElement() const;
     void UpdateStatus();
+    /// Selects the server node of the element, making it visible; false when the tree has none for it.
+    bool SelectServerNode(const TQVRDElement* element);
+    /// Moves a node onto a folder node on disk after asking, then refreshes the tree.
+    void TreeViewRDPDragDrop(const QModelIndex& dragged, const QModelIndex& target);
+    void ApplyColorScheme(const QString& name);
     void SetServerListCaption();
     void RefreshConnections();
     QString ConnectTimePanelText() const;
@@ -67,6 +72,8 @@ private:
     void buildRibbon();
     void buildPanes();
     void TreeViewRDPChange();
+    void ListViewLogChange(const QString& server, bool hasLevel);
+    void ListViewLogDblClick(const QString& server);
     void FormActivate();
     void readLayoutStore();
     void writeLayoutStore();

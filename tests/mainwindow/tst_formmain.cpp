@@ -6,6 +6,7 @@
 #include "mainwindow/TRibbon.h"
 #include "mainwindow/TServerTreeView.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QTemporaryDir>
@@ -83,6 +84,64 @@ private Q_SLOTS:
         QVERIFY(!window.Core().Closing());
         prompt.answer = true;
         QVERIFY(window.close());
+    }
+
+    void dragAndDropMovesOnDiskAfterAsking()
+    {
+        QVERIFY(TestFiles::write(startDir() + "Connections/web.rdp", "full address:s:web\r\n"));
+        QVERIFY(QDir().mkpath(startDir() + "Connections/Prod"));
+        const TQVAppInfo info(startDir() + "velmora");
+        TestPrompt prompt;
+        TFormMain window(info, prompt);
+        window.show();
+        TServerTreeModel& tree = window.Core().Tree;
+        const QModelIndex prod = tree.NodeAtAbsoluteIndex(0);
+        const QModelIndex web = tree.NodeAtAbsoluteIndex(1);
+
+        prompt.answer = false;
+        window.TreeViewRDPDragDrop(web, prod);
+        QCOMPARE(prompt.questions, QStringList{"Confirm Move|Do you realy want to move \"/web\" to \"/Prod\"?"});
+        QVERIFY(QFile::exists(startDir() + "Connections/web.rdp"));
+
+        prompt.answer = true;
+        window.TreeViewRDPDragDrop(web, prod);
+        QVERIFY(QFile::exists(startDir() + "Connections/Prod/web.rdp"));
+        QCOMPARE(tree.NodeCount(), 2);
+        QCOMPARE(tree.GetNodePath(tree.NodeAtAbsoluteIndex(1)), QStringLiteral("/Prod/web"));
+
+        // A folder into itself is refused by the disk, and the user is told.
+        window.TreeViewRDPDragDrop(tree.NodeAtAbsoluteIndex(0), tree.NodeAtAbsoluteIndex(0));
+        QCOMPARE(prompt.messages, QStringList{"Error moving file!"});
+        window.close();
+    }
+
+    void logRowsSelectTheirServer()
+    {
+        QVERIFY(TestFiles::write(startDir() + "Connections/a.rdp", "full address:s:a\r\n"));
+        QVERIFY(TestFiles::write(startDir() + "Connections/web.rdp", "full address:s:web\r\n"));
+        const TQVAppInfo info(startDir() + "velmora");
+        TestPrompt prompt;
+        TFormMain window(info, prompt);
+        window.show();
+        window.Core().Log.AddLog("web", "Connected", {}, TLogLevel::Connecting);
+        QCOMPARE(window.ServerTree().currentIndex().data().toString(), QStringLiteral("a"));
+        auto* log = window.findChild<QAbstractItemView*>("ListViewLog");
+        QVERIFY(log);
+        log->setCurrentIndex(window.Core().Log.index(0, 1));
+        QCOMPARE(window.ServerTree().currentIndex().data().toString(), QStringLiteral("web"));
+        window.close();
+    }
+
+    void colourSchemeCommands()
+    {
+        const TQVAppInfo info(startDir() + "velmora");
+        TestPrompt prompt;
+        TFormMain window(info, prompt);
+        window.findChild<QAction*>("blbBlack")->trigger();
+        QCOMPARE(window.Ribbon().ColorScheme(), QStringLiteral("Black"));
+        window.show();
+        window.close();
+        QCOMPARE(TIniFile(startDir() + "qvrd.ini").ReadString("MAIN", "ColorSchemeName", {}), QStringLiteral("Black"));
     }
 
     void refreshKeepsTheSelectionByPosition()
