@@ -10,6 +10,7 @@ namespace {
 constexpr UINT32 kText = 1;         // CF_TEXT
 constexpr UINT32 kUnicodeText = 13; // CF_UNICODETEXT
 
+/// None when the channel delivers a message while its session side is being torn down.
 TCliprdrChannel* channelOf(CliprdrClientContext* context)
 {
     return static_cast<TCliprdrChannel*>(context->custom);
@@ -32,6 +33,8 @@ struct TCliprdrChannel::Callbacks
         if (status != CHANNEL_RC_OK)
             return status;
         TCliprdrChannel* self = channelOf(context);
+        if (!self)
+            return CHANNEL_RC_OK;
         {
             std::lock_guard lock(self->m_mutex);
             self->m_ready = true;
@@ -54,9 +57,9 @@ struct TCliprdrChannel::Callbacks
             else if (list->formats[i].formatId == kText && wanted == 0)
                 wanted = kText;
         }
-        if (wanted == 0)
-            return CHANNEL_RC_OK;
         TCliprdrChannel* self = channelOf(context);
+        if (wanted == 0 || !self)
+            return CHANNEL_RC_OK;
         {
             std::lock_guard lock(self->m_mutex);
             self->m_requestedFormat = wanted;
@@ -74,7 +77,7 @@ struct TCliprdrChannel::Callbacks
     static UINT serverFormatDataResponse(CliprdrClientContext* context, const CLIPRDR_FORMAT_DATA_RESPONSE* response)
     {
         TCliprdrChannel* self = channelOf(context);
-        if (!(response->msgFlags & CB_RESPONSE_OK) || !response->requestedFormatData)
+        if (!self || !(response->msgFlags & CB_RESPONSE_OK) || !response->requestedFormatData)
             return CHANNEL_RC_OK;
         UINT32 format = 0;
         {
@@ -105,7 +108,7 @@ struct TCliprdrChannel::Callbacks
     {
         TCliprdrChannel* self = channelOf(context);
         QString text;
-        {
+        if (self) {
             std::lock_guard lock(self->m_mutex);
             text = self->m_localText;
         }
