@@ -152,6 +152,23 @@ void TFormMain::buildPanes()
     connect(m_search, &TServerSearch::connectRequested, m_tree, &TServerTreeView::connectRequested);
     connect(m_actions->acFullExpand, &QAction::triggered, m_tree, &TServerTreeView::FullExpand);
     connect(m_actions->acFullCollapse, &QAction::triggered, m_tree, &TServerTreeView::FullCollapse);
+    // The server popup menu; the tree selects the node under the cursor before it opens.
+    auto* popup = new QMenu(this);
+    popup->setObjectName(QStringLiteral("pomServer"));
+    TMainActions& a = *m_actions;
+    for (QAction* action : {a.acServerConnect, a.acServerDisconnect, a.acServerConnectNewWindow})
+        popup->addAction(action);
+    popup->addSeparator();
+    for (QAction* action : {a.acServerAdd, a.acServerEdit, a.acServerDuplicate, a.acServerDel})
+        popup->addAction(action);
+    popup->addSeparator();
+    for (QAction* action : {a.acFavAdd, a.acFavRemove})
+        popup->addAction(action);
+    popup->addSeparator();
+    popup->addAction(a.acFullExpand);
+    popup->addAction(a.acFullCollapse);
+    connect(m_tree, &QWidget::customContextMenuRequested, this,
+            [this, popup](const QPoint& at) { popup->popup(m_tree->viewport()->mapToGlobal(at)); });
 
     auto* serverBox = new QWidget;
     auto* serverLayout = new QVBoxLayout(serverBox);
@@ -309,6 +326,12 @@ void TFormMain::TreeViewRDPDragDrop(const QModelIndex& dragged, const QModelInde
 void TFormMain::ApplyColorScheme(const QString& name)
 {
     m_ribbon->SetColorScheme(name);
+    for (TNavBar* bar : {m_navigation, m_serverPane}) {
+        QPalette headers = bar->palette();
+        headers.setColor(QPalette::Button, m_ribbon->palette().color(QPalette::Button));
+        headers.setColor(QPalette::ButtonText, m_ribbon->palette().color(QPalette::ButtonText));
+        bar->setPalette(headers);
+    }
     // The strip above the tree takes the ribbon's background.
     QPalette strip = m_searchBox->parentWidget()->palette();
     strip.setColor(QPalette::Window, m_ribbon->SchemeBackground());

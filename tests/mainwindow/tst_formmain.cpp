@@ -9,6 +9,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -139,6 +140,7 @@ private Q_SLOTS:
         TFormMain window(info, prompt);
         window.findChild<QAction*>("blbBlack")->trigger();
         QCOMPARE(window.Ribbon().ColorScheme(), QStringLiteral("Black"));
+        QCOMPARE(window.findChild<QMenu*>("pomServer")->actions().last()->text(), QStringLiteral("Full collapse"));
         window.show();
         window.close();
         QCOMPARE(TIniFile(startDir() + "qvrd.ini").ReadString("MAIN", "ColorSchemeName", {}), QStringLiteral("Black"));
