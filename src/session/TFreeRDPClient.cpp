@@ -3,6 +3,7 @@
 #include "ISessionPrompts.h"
 #include "TCliprdrChannel.h"
 #include "TFreeRDPErrors.h"
+#include "TKeyboardMap.h"
 #include "TLocalClipboard.h"
 #include "TMouseFlags.h"
 
@@ -23,7 +24,6 @@
 #include <freerdp/gdi/gfx.h>
 #include <freerdp/graphics.h>
 #include <freerdp/input.h>
-#include <freerdp/locale/keyboard.h>
 #include <freerdp/primitives.h>
 #include <freerdp/scancode.h>
 #include <freerdp/session.h>
@@ -62,8 +62,8 @@ void initialiseProcessOnce()
         // FreeRDP logs to the console at INFO by default; keep what matters unless the user asks for more.
         if (qEnvironmentVariableIsEmpty("WLOG_LEVEL"))
             WLog_SetLogLevel(WLog_GetRoot(), WLOG_ERROR);
-        freerdp_keyboard_init(0);
     });
+    TKeyboardMap::Initialise();
 }
 
 /// The host and port of a "full address": "host", "host:port", "[v6]" or "[v6]:port". An explicit port wins.

@@ -7,10 +7,15 @@
 
 #include <mutex>
 
-TKeyboardMap::Scancode TKeyboardMap::FromX11Keycode(quint32 keycode)
+void TKeyboardMap::Initialise()
 {
     static std::once_flag once;
     std::call_once(once, [] { freerdp_keyboard_init(0); });
+}
+
+TKeyboardMap::Scancode TKeyboardMap::FromX11Keycode(quint32 keycode)
+{
+    Initialise();
     const DWORD rdp = freerdp_keyboard_get_rdp_scancode_from_x11_keycode(keycode);
     return {quint16(RDP_SCANCODE_CODE(rdp)), RDP_SCANCODE_EXTENDED(rdp) != 0};
 }

@@ -11,6 +11,9 @@ struct Scancode
     bool valid() const { return code != 0; }
 };
 
+/// Builds FreeRDP's process-wide keyboard tables once; every caller after the first returns at once.
+void Initialise();
+
 /// The scancode of an X11/XKB key code (what Qt reports as a key's native scan code on X11); none for a key
 /// the protocol has no scancode for.
 Scancode FromX11Keycode(quint32 keycode);

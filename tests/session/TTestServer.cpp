@@ -11,8 +11,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace {
-void stop(QProcess& process)
+void TTestServer::stopProcess(QProcess& process)
 {
     if (process.state() == QProcess::NotRunning)
         return;
@@ -22,14 +21,13 @@ void stop(QProcess& process)
         process.waitForFinished(3000);
     }
 }
-} // namespace
 
 TTestServer::TTestServer() = default;
 
 TTestServer::~TTestServer()
 {
-    stop(m_server);
-    stop(m_xvfb);
+    stopProcess(m_server);
+    stopProcess(m_xvfb);
 }
 
 int TTestServer::freePort()
@@ -124,7 +122,7 @@ bool TTestServer::restartServer()
                                                              << QStringLiteral("/port:%1").arg(m_port));
     if (m_server.waitForStarted(5000) && waitForPort(m_port, 5000) && m_server.state() == QProcess::Running)
         return true;
-    stop(m_server);
+    stopProcess(m_server);
     return false;
 }
 

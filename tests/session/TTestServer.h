@@ -40,6 +40,8 @@ public:
 
     /// Starts an Xvfb on a display number nobody uses; the display's name, or empty when it failed.
     static QString startDisplay(QProcess& xvfb, const QString& size = QStringLiteral("1024x768x24"));
+    /// Ends a process politely, then for good.
+    static void stopProcess(QProcess& process);
     /// A TCP port on 127.0.0.1 that nothing listens on right now.
     static int freePort();
     static bool waitForPort(int port, int milliseconds);

@@ -82,15 +82,8 @@ bool TXrdpServer::start()
 
 void TXrdpServer::stop()
 {
-    for (QProcess* process : {&m_xrdp, &m_sesman}) {
-        if (process->state() != QProcess::NotRunning) {
-            process->terminate();
-            if (!process->waitForFinished(3000)) {
-                process->kill();
-                process->waitForFinished(3000);
-            }
-        }
-    }
+    TTestServer::stopProcess(m_xrdp);
+    TTestServer::stopProcess(m_sesman);
     run(QStringLiteral("pkill"), {QStringLiteral("-KILL"), QStringLiteral("-u"), User});
     clearRunFolder();
 }

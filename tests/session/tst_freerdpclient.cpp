@@ -52,6 +52,13 @@ public:
     }
 };
 
+/// Connects and waits for the session to come up; false when it does not within the time-out.
+bool connectAndWait(TMsRdpClient5& client, const EventLog& log)
+{
+    client.Connect();
+    return QTest::qWaitFor([&] { return log.has(TClientEvent::Connected); }, 15000);
+}
+
 QRgb pixel(const TMsRdpClient5& client, QPoint at)
 {
     QRgb value = 0;
@@ -98,8 +105,7 @@ private Q_SLOTS:
         QVERIFY2(server.start(), qPrintable(server.error()));
         auto client = makeClient(QStringLiteral("127.0.0.1"), server.port());
         EventLog log(client.get());
-        client->Connect();
-        QTRY_VERIFY_WITH_TIMEOUT(log.has(TClientEvent::Connected), 15000);
+        QVERIFY(connectAndWait(*client, log));
         QTRY_COMPARE_WITH_TIMEOUT(pixel(*client, {20, 20}), QRgb(0x3366cc), 10000);
         QVERIFY(log.indexOf(TClientEvent::Connecting) < log.indexOf(TClientEvent::Connected));
         client->Disconnect();
@@ -109,8 +115,7 @@ private Q_SLOTS:
 
         // The same client connects again.
         log.events.clear();
-        client->Connect();
-        QTRY_VERIFY_WITH_TIMEOUT(log.has(TClientEvent::Connected), 15000);
+        QVERIFY(connectAndWait(*client, log));
         client->Disconnect();
         QTRY_VERIFY_WITH_TIMEOUT(log.has(TClientEvent::Disconnected), 5000);
         QCOMPARE(log.count(TClientEvent::Disconnected), 1);
@@ -123,8 +128,7 @@ private Q_SLOTS:
         auto client = makeClient(QStringLiteral("127.0.0.1"), server.port());
         client->SetGraphicsPipeline(true);
         EventLog log(client.get());
-        client->Connect();
-        QTRY_VERIFY_WITH_TIMEOUT(log.has(TClientEvent::Connected), 15000);
+        QVERIFY(connectAndWait(*client, log));
         // The pipeline may compress with loss: the colour is close, not exact.
         const auto close = [&] {
             const QColor c = QColor::fromRgb(pixel(*client, {512, 384}));
@@ -141,8 +145,7 @@ private Q_SLOTS:
         QVERIFY2(server.start(), qPrintable(server.error()));
         auto client = makeClient(QStringLiteral("127.0.0.1"), server.port());
         EventLog log(client.get());
-        client->Connect();
-        QTRY_VERIFY_WITH_TIMEOUT(log.has(TClientEvent::Connected), 15000);
+        QVERIFY(connectAndWait(*client, log));
         server.killServer();
         QTRY_VERIFY_WITH_TIMEOUT(log.has(TClientEvent::Disconnected), 10000);
         QCOMPARE(log.reason(), TDisconnectReasons::SocketClosed);
@@ -304,8 +307,7 @@ private Q_SLOTS:
         frame.resize(1024, 768);
         frame.show();
         EventLog log(client);
-        client->Connect();
-        QTRY_VERIFY_WITH_TIMEOUT(log.has(TClientEvent::Connected), 15000);
+        QVERIFY(connectAndWait(*client, log));
         QTRY_VERIFY_WITH_TIMEOUT(!client->FrameSize().isEmpty(), 10000);
 
         QMouseEvent move(QEvent::MouseMove, QPointF(300, 300), QPointF(300, 300), Qt::NoButton, {}, {});
