@@ -42,6 +42,7 @@ TFormMain::TFormMain(const TQVAppInfo& appInfo, IPrompt& prompt, QWidget* parent
 
     m_tray = new TTrayIcon(windowIcon(), this);
     m_tray->SetHint(appInfo.ProductName());
+    m_tray->ShowAction()->setIcon(m_images->Icon(TImageList::WindowShow));
     connect(m_tray, &TTrayIcon::showRequested, this, [this] {
         showNormal();
         raise();
@@ -81,13 +82,13 @@ void TFormMain::buildRibbon()
     TRibbonGroup* server = m_ribbon->AddGroup(start, QStringLiteral("Server"));
     server->AddLargeButton(a.acServerConnect);
     server->AddLargeButton(a.acServerDisconnect);
-    for (QAction* action :
-         {a.acServerAdd, a.acServerEdit, a.acServerDel, a.acServerDuplicate, a.acServerConnectNewWindow, a.acFavAdd})
+    for (QAction* action : {a.acServerConnectNewWindow, a.acServerAdd, a.acServerEdit, a.acServerDel,
+                            a.acServerDuplicate, a.acFavAdd, a.acServerRunGroup})
         server->AddSmallButton(action);
     TRibbonGroup* folder = m_ribbon->AddGroup(start, QStringLiteral("Folder"));
     folder->AddLargeButton(a.acGroupAdd);
-    for (QAction* action : {a.acGroupRen, a.acGroupDel, a.acServerRunGroup})
-        folder->AddSmallButton(action);
+    folder->AddSmallButton(a.acGroupRen);
+    folder->AddSmallButton(a.acGroupDel);
     TRibbonGroup* colors = m_ribbon->AddGroup(view, QStringLiteral("Color"));
     for (const QString& scheme : TRibbon::ColorSchemes) {
         auto* action = new QAction(scheme, this);
@@ -95,14 +96,23 @@ void TFormMain::buildRibbon()
         connect(action, &QAction::triggered, this, [this, scheme] { ApplyColorScheme(scheme); });
         colors->AddSmallButton(action);
     }
+    TRibbonGroup* sizes = m_ribbon->AddGroup(view, QStringLiteral("Working size"));
+    const QSize workingSizes[] = {{640, 480}, {800, 600}, {1024, 768}, {1280, 1024}};
+    for (int i = 0; i < 4; ++i) {
+        QAction* action = a.WorkingSizeCommands().at(i);
+        connect(action, &QAction::triggered, this, [this, size = workingSizes[i]] { SetWorkingSize(size); });
+        sizes->AddSmallButton(action);
+    }
     TRibbonGroup* viewGroup = m_ribbon->AddGroup(view, QStringLiteral("View"));
     viewGroup->AddLargeButton(a.acRefresh);
-    for (QAction* action : {a.acMiniView, a.acShowTabGroups, a.acConnectionSettings})
+    for (QAction* action : {a.acMiniView, a.acShowTabGroups, a.acConSet})
         viewGroup->AddSmallButton(action);
     TRibbonGroup* files = m_ribbon->AddGroup(extras, QStringLiteral("RDP Files"));
     files->AddLargeButton(a.acImport);
     files->AddLargeButton(a.acExport);
-    m_ribbon->AddGroup(extras, QStringLiteral("Tools"))->AddLargeButton(a.acOptions);
+    TRibbonGroup* tools = m_ribbon->AddGroup(extras, QStringLiteral("Tools"));
+    tools->AddLargeButton(a.acRDS);
+    tools->AddLargeButton(a.acExplorer);
     m_ribbon->AddGroup(help, QStringLiteral("Help"))->AddLargeButton(a.acInfo);
     m_ribbon->AddQuickAccess(a.acServerConnect);
     m_ribbon->AddQuickAccess(a.acServerDisconnect);
@@ -156,15 +166,17 @@ void TFormMain::buildPanes()
     auto* popup = new QMenu(this);
     popup->setObjectName(QStringLiteral("pomServer"));
     TMainActions& a = *m_actions;
-    for (QAction* action : {a.acServerConnect, a.acServerDisconnect, a.acServerConnectNewWindow})
-        popup->addAction(action);
-    popup->addSeparator();
-    for (QAction* action : {a.acServerAdd, a.acServerEdit, a.acServerDuplicate, a.acServerDel})
-        popup->addAction(action);
-    popup->addSeparator();
-    for (QAction* action : {a.acFavAdd, a.acFavRemove})
-        popup->addAction(action);
-    popup->addSeparator();
+    const QList<QAction*> sections[] = {
+        {a.acServerConnect, a.acServerConnectNewWindow, a.acServerDisconnect, a.acServerRunGroup},
+        {a.acServerAdd, a.acServerEdit, a.acServerDel, a.acServerDuplicate},
+        {a.acGroupAdd, a.acGroupRen, a.acGroupDel},
+        {a.acFavAdd},
+        {a.acAjustClientArea, a.acFullscreen, a.acExplorer},
+    };
+    for (const QList<QAction*>& section : sections) {
+        popup->addActions(section);
+        popup->addSeparator();
+    }
     popup->addAction(a.acFullExpand);
     popup->addAction(a.acFullCollapse);
     connect(m_tree, &QWidget::customContextMenuRequested, this,
@@ -323,6 +335,12 @@ void TFormMain::TreeViewRDPDragDrop(const QModelIndex& dragged, const QModelInde
     RefreshConnections();
 }
 
+void TFormMain::SetWorkingSize(QSize size)
+{
+    // The page control becomes exactly the size by growing or shrinking the window by the difference.
+    resize(width() + size.width() - m_pages->width(), height() + size.height() - m_pages->height());
+}
+
 void TFormMain::ApplyColorScheme(const QString& name)
 {
     m_ribbon->SetColorScheme(name);
@@ -419,7 +437,7 @@ TMainLayout TFormMain::MainLayout() const
     layout.Top = bounds.top();
     layout.Width = bounds.width();
     layout.Left = bounds.left();
-    layout.ShowConnectionSettings = m_actions->acConnectionSettings->isChecked();
+    layout.ShowConnectionSettings = m_actions->acConSet->isChecked();
     layout.ColorSchemeName = m_ribbon->ColorScheme();
     layout.ShowTabGroups = m_ribbon->TabGroupsVisible();
     layout.ShowTabHeaders = m_ribbon->TabHeadersVisible();
@@ -441,7 +459,7 @@ void TFormMain::ApplyMainLayout(const TMainLayout& layout)
     if (layout.Height)
         bounds.setHeight(*layout.Height);
     setGeometry(bounds);
-    m_actions->acConnectionSettings->setChecked(layout.ShowConnectionSettings);
+    m_actions->acConSet->setChecked(layout.ShowConnectionSettings);
     ApplyColorScheme(layout.ColorSchemeName);
     m_ribbon->SetTabGroupsVisible(layout.ShowTabGroups);
     m_actions->acShowTabGroups->setChecked(layout.ShowTabGroups);

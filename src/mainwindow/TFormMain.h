@@ -51,6 +51,7 @@ public:
     /// Moves a node onto a folder node on disk after asking, then refreshes the tree.
     void TreeViewRDPDragDrop(const QModelIndex& dragged, const QModelIndex& target);
     void ApplyColorScheme(const QString& name);
+    void SetWorkingSize(QSize size);
     void SetServerListCaption();
     void RefreshConnections();
     QString ConnectTimePanelText() const;

@@ -14,33 +14,47 @@ class TMainActions : public QObject
 public:
     TMainActions(const TImageList& images, QObject* parent);
 
+    // Sessions
     QAction* acServerConnect;
-    QAction* acServerDisconnect;
     QAction* acServerConnectNewWindow;
+    QAction* acServerConnectToggle;
+    QAction* acServerDisconnect;
+    QAction* acServerRunGroup;
+    QAction* acFullscreen;
+    // Servers and folders
     QAction* acServerAdd;
-    QAction* acServerDel;
     QAction* acServerEdit;
+    QAction* acServerDel;
     QAction* acServerDuplicate;
     QAction* acGroupAdd;
-    QAction* acGroupDel;
     QAction* acGroupRen;
-    QAction* acServerRunGroup;
+    QAction* acGroupDel;
+    QAction* acExplorer;
+    QAction* acRDS;
     QAction* acFavAdd;
     QAction* acFavRemove;
+    // View
     QAction* acRefresh;
     QAction* acMiniView;
     QAction* acShowTabGroups;
-    QAction* acConnectionSettings;
-    QAction* acOptions;
-    QAction* acImport;
-    QAction* acExport;
-    QAction* acInfo;
-    QAction* acClose;
+    QAction* acConSet;
+    QAction* acAjustClientArea;
+    QAction* ac640_480;
+    QAction* ac600_800;
+    QAction* ac768_1024;
+    QAction* ac1024_1280;
     QAction* acFullExpand;
     QAction* acFullCollapse;
+    // Tools and application
+    QAction* acImport;
+    QAction* acExport;
+    QAction* acOptions;
+    QAction* acInfo;
+    QAction* acClose;
 
     /// The commands whose enabled state follows the selection.
     QList<QAction*> SelectionCommands() const;
+    QList<QAction*> WorkingSizeCommands() const;
 
 private:
     QAction* make(const char* name, const QString& caption, int image = -1, bool available = true);
