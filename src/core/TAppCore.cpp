@@ -59,6 +59,7 @@ void TAppCore::RefreshConnections()
         return;
     reportScanErrors(m_scanner->RefreshConnections(ConnectionRootFolder(), Settings.get()));
     Tree.SetFolderCaptions(Options.FoldertextWithCount);
+    Tags.BuildTagsTree(*List);
 }
 
 void TAppCore::reportScanErrors(const QList<TScanError>& errors)

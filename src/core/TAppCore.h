@@ -3,6 +3,7 @@
 #include "TFolderScanner.h"
 #include "TQVRDElementList.h"
 #include "TServerTreeModel.h"
+#include "TTagsTreeModel.h"
 #include "persist/TEventLog.h"
 #include "persist/TIniFile.h"
 #include "persist/TLogEventTable.h"
@@ -56,6 +57,7 @@ public:
     TLogEventTable LogEvents;
     std::unique_ptr<TQVRDElementList> List;
     TServerTreeModel Tree;
+    TTagsTreeModel Tags;
     std::unique_ptr<TIniFile> Store;
     std::unique_ptr<TIniFile> Layout;
     std::unique_ptr<TQVSettings> Settings;

@@ -38,14 +38,19 @@ void TQVRDElement::SetName(const QString& name)
 
 bool TQVRDElement::MatchesFilter(const QString& filter) const
 {
-    if (filter.isEmpty())
+    return filter.isEmpty() || MatchesUpperFilter(TAscii::upper(filter));
+}
+
+bool TQVRDElement::MatchesUpperFilter(QStringView upperFilter) const
+{
+    if (upperFilter.isEmpty())
         return true;
-    const QString needle = TAscii::upper(filter);
+    // The folder path (with its trailing delimiter) begins the file path, so searching the file path
+    // finds everything the folder would.
     const TRDPFile& file = *m_rdpFile;
-    const QString folder = file.GetFolder();
     for (const QString* text :
-         {&m_name, &file.UserName, &file.Domain, &file.FullAddress, &folder, &file.FileName, &file.Description}) {
-        if (TAscii::containsFolded(*text, needle))
+         {&m_name, &file.UserName, &file.Domain, &file.FullAddress, &file.FileName, &file.Description}) {
+        if (TAscii::containsFolded(*text, upperFilter))
             return true;
     }
     return false;

@@ -42,6 +42,8 @@ public:
     /// Whether the filter occurs, ASCII letters folded, in the name, user, domain, address, folder, path or
     /// description. An empty filter matches every element.
     bool MatchesFilter(const QString& filter) const;
+    /// The same test with the filter already folded to upper case, for loops over the whole list.
+    bool MatchesUpperFilter(QStringView upperFilter) const;
 
     /// Last time a session of this connection connected; invalid when never.
     QDateTime LastUsed;

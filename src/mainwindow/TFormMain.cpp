@@ -1,15 +1,22 @@
 #include "TFormMain.h"
 
+#include "TConnectionSettingsPanel.h"
+#include "TFormServerAdd.h"
+#include "TFrameOverview.h"
+#include "TFrameServer.h"
 #include "TImageList.h"
+#include "TImageListDelegate.h"
 #include "TLogView.h"
 #include "TMainActions.h"
 #include "TNavBar.h"
+#include "TOverviewModel.h"
 #include "TRibbon.h"
 #include "TServerSearch.h"
 #include "TServerTreeView.h"
 #include "TTrayIcon.h"
 #include "core/TAppCore.h"
 #include "core/TCommandStates.h"
+#include "core/TOverviewColumns.h"
 #include "core/TTreeMove.h"
 #include "support/IPrompt.h"
 #include "tools/TFormSplash.h"
@@ -17,14 +24,17 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 TFormMain::TFormMain(const TQVAppInfo& appInfo, IPrompt& prompt, QWidget* parent)
@@ -58,6 +68,8 @@ TFormMain::TFormMain(const TQVAppInfo& appInfo, IPrompt& prompt, QWidget* parent
         QCoreApplication::processEvents();
     });
     m_ribbon->SetTabGroupsVisible(m_core->HadSettingsFile());
+    m_overview->SetSource(m_core->List.get(), m_core->ConnectionRootFolder());
+    m_overview->StartKeyDelay();
     readLayoutStore();
     m_tree->FullCollapse();
     if (m_core->Tree.rowCount() > 0)
@@ -195,13 +207,20 @@ void TFormMain::buildPanes()
     m_navigation = new TNavBar(TNavBar::Style::Pane);
     m_navigation->AddGroup(QStringLiteral("RDP Server"), m_serverPane);
     m_navigation->AddGroup(QStringLiteral("History"), m_history);
-    m_navigation->SetGroupVisible(m_navigation->AddGroup(QStringLiteral("Tags"), new QWidget), false);
+    auto* tags = new QTreeView;
+    tags->setModel(&m_core->Tags);
+    tags->setHeaderHidden(true);
+    tags->setItemDelegate(new TImageListDelegate(*m_images, tags));
+    tags->setObjectName(QStringLiteral("TreeViewTags"));
+    m_navigation->SetGroupVisible(m_navigation->AddGroup(QStringLiteral("Tags"), tags), false);
 
     m_pages = new QTabWidget;
     m_pages->setDocumentMode(true);
-    auto* overview = new QWidget;
-    overview->setObjectName(QStringLiteral("tshOverview"));
-    m_pages->addTab(overview, QStringLiteral("Overview"));
+    m_overview = new TFrameOverview(*m_images);
+    m_pages->addTab(m_overview, QStringLiteral("Overview"));
+    buildOverviewPopup();
+    connect(m_overview, &TFrameOverview::rowSelected, this, &TFormMain::FrameOverviewListViewOverviewFilterChange);
+    connect(m_overview, &TFrameOverview::rowActivated, this, &TFormMain::FrameOverviewListViewOverviewFilterDblClick);
     m_log = new TLogView(m_core->Log, *m_images);
     m_log->setObjectName(QStringLiteral("ListViewLog"));
     m_pages->addTab(m_log, QStringLiteral("LOG"));
@@ -211,8 +230,17 @@ void TFormMain::buildPanes()
     m_splitter = new QSplitter;
     m_splitter->addWidget(m_navigation);
     m_splitter->addWidget(m_pages);
+    m_settingsPanel = new TConnectionSettingsPanel(*m_images, m_prompt);
+    m_splitter->addWidget(m_settingsPanel);
     m_splitter->setStretchFactor(1, 1);
-    m_splitter->setSizes({174, 806});
+    m_splitter->setSizes({174, 576, 230});
+    m_settingsPanel->setVisible(m_actions->acConSet->isChecked());
+    connect(m_actions->acConSet, &QAction::toggled, this, &TFormMain::acConSetExecute);
+    connect(m_actions->acServerEdit, &QAction::triggered, this, &TFormMain::acServerEditExecute);
+    connect(m_settingsPanel, &TConnectionSettingsPanel::closeRequested, m_actions->acConSet,
+            [this] { m_actions->acConSet->setChecked(false); });
+    connect(m_settingsPanel, &TConnectionSettingsPanel::saveRequested, this, &TFormMain::BitBtnSaveConnSettingsClick);
+    m_serverDialog = new TFormServerAdd(*m_images, m_prompt, this);
     setCentralWidget(m_splitter);
 
     m_connectTime = new QLabel;
@@ -264,6 +292,9 @@ void TFormMain::UpdateStatus()
     };
     for (const auto& [action, on] : enabled)
         action->setEnabled(on && action->property("available").toBool());
+    m_settingsPanel->SaveButton().setEnabled(e && QFileInfo::exists(e->RdpFile().FileName));
+    if (e)
+        m_overview->Model().UpdateElement(e);
     m_connectTime->setVisible(states.ConnectTimeVisible);
     m_connectTime->setText(states.ConnectTimeText);
     m_tray->SetHint(TCommandStates::TrayHint(m_core->AppInfo.ProductName(), m_core->List->ConnectedCount()));
@@ -287,7 +318,10 @@ void TFormMain::RefreshConnections()
     m_actions->acRefresh->setEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const int selected = m_core->Tree.AbsoluteIndex(m_tree->currentIndex());
+    m_overview->Clear();
     m_core->RefreshConnections();
+    m_overview->SetSource(m_core->List.get(), m_core->ConnectionRootFolder());
+    m_overview->StartKeyDelay();
     const int restored = TServerTreeModel::RestoredSelectionIndex(selected, m_core->Tree.NodeCount());
     if (restored >= 0)
         m_tree->SelectAbsolute(restored);
@@ -310,6 +344,140 @@ void TFormMain::TreeViewRDPChange()
     setWindowTitle(current.data().toString() + QStringLiteral(" - ") + m_core->AppInfo.ProductName());
     const TQVRDElement* e = GetSelectedElement();
     m_path->setText(e ? e->RdpFile().FileName : QString());
+    if (e) {
+        m_settingsPanel->Editor().LoadRecord(e->Name(), e->RdpFile());
+        m_settingsPanel->LabelName().setText(e->Name());
+    }
+    ShowOverviewItem();
+}
+
+void TFormMain::acConSetExecute()
+{
+    m_settingsPanel->setVisible(m_actions->acConSet->isChecked());
+}
+
+void TFormMain::acServerEditExecute()
+{
+    m_actions->acConSet->setChecked(true);
+    m_settingsPanel->Editor().ShowFirstPage();
+    m_settingsPanel->Editor().EditName->setFocus();
+}
+
+void TFormMain::BitBtnSaveConnSettingsClick()
+{
+    TQVRDElement* e = GetSelectedElement();
+    if (!e)
+        return;
+    TFrameServer& editor = m_settingsPanel->Editor();
+    const QString name = editor.EditName->text();
+    const bool rename = name != editor.LoadedName();
+    const QString target = e->RdpFile().GetFolder() + u'/' + name + QStringLiteral(".rdp");
+    if (rename) {
+        // The name becomes a file name in the connection's folder: it must stay one plain name there,
+        // and an existing connection file is never replaced.
+        if (name.isEmpty() || name.contains(u'/') || name == QStringLiteral(".") || name == QStringLiteral("..")) {
+            m_prompt.ShowMessage(QStringLiteral("\"%1\" cannot be used as a connection name.").arg(name),
+                                 IPrompt::Kind::Error);
+            return;
+        }
+        if (QFileInfo::exists(target)) {
+            m_prompt.ShowMessage(
+                QStringLiteral("The connection file \"%1\" already exists. Choose another name; nothing was changed.")
+                    .arg(target),
+                IPrompt::Kind::Error);
+            return;
+        }
+    }
+    e->SetName(name);
+    editor.WriteEditorToElement(e->RdpFile(), false);
+    m_overview->UpdateItem(e);
+    SelectServerNode(e);
+    m_core->Tree.SetServerCaption(e->Number(), TServerTreeModel::MakeCaption(m_core->Options.ServerListCaption, *e));
+    const QString oldFile = e->RdpFile().FileName;
+    if (rename) {
+        if (TStatus saved = e->RdpFile().SaveAs(target); !saved) {
+            m_prompt.ShowMessage(saved.error(), IPrompt::Kind::Error);
+            return;
+        }
+        QFile::remove(oldFile);
+        editor.SetLoadedName(name);
+    } else if (TStatus saved = e->RdpFile().Save(); !saved) {
+        m_prompt.ShowMessage(saved.error(), IPrompt::Kind::Error);
+        return;
+    }
+    m_settingsPanel->LabelName().setText(name);
+    m_core->Log.AddLog(name, QStringLiteral("Connection Settings changed"), e->RdpFile().FileName, TLogLevel::Info);
+    m_core->Tags.BuildTagsTree(*m_core->List);
+    if (m_core->Options.CloseServerEditAfterSave)
+        m_actions->acConSet->setChecked(false);
+}
+
+void TFormMain::mitOverviewEditServerClick()
+{
+    const QList<TQVRDElement*> selected = m_overview->SelectedElements();
+    if (selected.isEmpty())
+        return;
+    if (selected.size() == 1) {
+        acServerEditExecute();
+        return;
+    }
+    m_serverDialog->Prepare(true);
+    if (m_serverDialog->exec() != QDialog::Accepted)
+        return;
+    for (TQVRDElement* e : selected) {
+        m_serverDialog->Editor().WriteEditorToElement(e->RdpFile(), true);
+        m_overview->UpdateItem(e);
+        if (TStatus saved = e->RdpFile().Save(); !saved) {
+            m_prompt.ShowMessage(saved.error(), IPrompt::Kind::Error);
+            return;
+        }
+    }
+    m_prompt.ShowMessage(QStringLiteral("Multiple Servers changed!"), IPrompt::Kind::Information);
+    m_core->Tags.BuildTagsTree(*m_core->List);
+}
+
+void TFormMain::ShowOverviewItem()
+{
+    if (const TQVRDElement* e = GetSelectedElement())
+        m_overview->ShowItem(e);
+}
+
+void TFormMain::buildOverviewPopup()
+{
+    auto* popup = new QMenu(this);
+    popup->setObjectName(QStringLiteral("pomOverview"));
+    TMainActions& a = *m_actions;
+    popup->addActions({a.acServerConnect, a.acServerConnectNewWindow, a.acServerDisconnect});
+    popup->addSeparator();
+    QAction* edit = popup->addAction(a.acServerEdit->icon(), QStringLiteral("Edit Server"));
+    edit->setObjectName(QStringLiteral("mitOverviewEditServer"));
+    connect(edit, &QAction::triggered, this, &TFormMain::mitOverviewEditServerClick);
+    popup->addSeparator();
+    popup->addMenu(m_overview->ShowColumnsMenu());
+    popup->addSeparator();
+    popup->addAction(a.acExport);
+    connect(popup, &QMenu::aboutToShow, this, [this, edit] {
+        edit->setText(m_overview->SelectedElements().size() > 1 ? QStringLiteral("Edit Servers")
+                                                                : QStringLiteral("Edit Server"));
+    });
+    connect(m_overview, &TFrameOverview::popupRequested, popup, [popup](const QPoint& at) { popup->popup(at); });
+}
+
+void TFormMain::FrameOverviewListViewOverviewFilterChange(TQVRDElement* element)
+{
+    if (!m_core->Ready() || m_core->Closing() || (m_splash && m_splash->isVisible()) ||
+        m_pages->currentWidget() != m_overview || !element || !m_core->Options.AutoselectServer)
+        return;
+    SelectServerNode(element);
+}
+
+void TFormMain::FrameOverviewListViewOverviewFilterDblClick(TQVRDElement* element)
+{
+    if (!SelectServerNode(element))
+        return;
+    m_tree->setFocus();
+    if (m_actions->acServerConnectToggle->isEnabled())
+        m_actions->acServerConnectToggle->trigger();
 }
 
 bool TFormMain::SelectServerNode(const TQVRDElement* element)
@@ -350,6 +518,9 @@ void TFormMain::ApplyColorScheme(const QString& name)
         headers.setColor(QPalette::ButtonText, m_ribbon->palette().color(QPalette::ButtonText));
         bar->setPalette(headers);
     }
+    const QColor accent = name == QStringLiteral("Black") ? QColor(Qt::white) : QColor(21, 66, 139);
+    m_overview->SetAccentColors(m_ribbon->SchemeBackground(), accent);
+    m_settingsPanel->SetColors(m_ribbon->SchemeBackground(), accent);
     // The strip above the tree takes the ribbon's background.
     QPalette strip = m_searchBox->parentWidget()->palette();
     strip.setColor(QPalette::Window, m_ribbon->SchemeBackground());
@@ -471,16 +642,15 @@ void TFormMain::ApplyMainLayout(const TMainLayout& layout)
 
 QList<int> TFormMain::OverviewColumnWidths() const
 {
-    // Until the overview list exists, the stored widths are kept as they were read.
-    QList<int> widths;
-    for (auto it = m_overviewWidths.cbegin(); it != m_overviewWidths.cend() && it.key() == widths.size(); ++it)
-        widths.append(it.value());
-    return widths;
+    return m_overview->ColumnWidths();
 }
 
 void TFormMain::ApplyOverviewColumnWidths(const QMap<int, int>& widths)
 {
-    m_overviewWidths = widths;
+    for (auto it = widths.cbegin(); it != widths.cend(); ++it) {
+        if (it.key() >= 0 && it.key() < TOverviewColumns::Count)
+            m_overview->SetColumnWidth(it.key(), it.value());
+    }
 }
 
 namespace {
@@ -492,6 +662,7 @@ void TFormMain::readLayoutStore()
     const TIniFile& store = *m_core->Layout;
     m_actions->acShowTabGroups->setChecked(
         store.ReadBool(kLayoutSection, QStringLiteral("acShowTabGroups.Checked"), m_ribbon->TabGroupsVisible()));
+    m_overview->ReadLayout(store, kLayoutSection);
     const int paneWidth = store.ReadInteger(kLayoutSection, QStringLiteral("nbMain.Width"), 174);
     m_splitter->setSizes({paneWidth, std::max(1, width() - paneWidth)});
 }
@@ -504,6 +675,7 @@ void TFormMain::writeLayoutStore()
                           m_actions->acShowTabGroups->isChecked());
     (void)store.WriteInteger(kLayoutSection, QStringLiteral("nbMain.Width"), m_splitter->sizes().value(0));
     (void)store.WriteInteger(kLayoutSection, QStringLiteral("TreeViewRDP.Height"), m_tree->height());
+    m_overview->WriteLayout(store, kLayoutSection);
     if (TStatus written = store.EndUpdate(); !written)
         m_prompt.ShowMessage(written.error(), IPrompt::Kind::Error);
 }

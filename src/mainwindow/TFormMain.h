@@ -14,7 +14,10 @@ class QListWidget;
 class QSplitter;
 class QTabWidget;
 class TAppCore;
+class TConnectionSettingsPanel;
+class TFormServerAdd;
 class TFormSplash;
+class TFrameOverview;
 class TImageList;
 class TLogView;
 class TMainActions;
@@ -42,6 +45,9 @@ public:
     TServerTreeView& ServerTree() { return *m_tree; }
     TRibbon& Ribbon() { return *m_ribbon; }
     QTabWidget& Pages() { return *m_pages; }
+    TFrameOverview& Overview() { return *m_overview; }
+    TConnectionSettingsPanel& SettingsPanel() { return *m_settingsPanel; }
+    TFormServerAdd& ServerDialog() { return *m_serverDialog; }
 
     /// The connection of the selected server node; none for a folder, no selection or a hidden window.
     TQVRDElement* GetSelectedElement() const;
@@ -53,6 +59,11 @@ public:
     void ApplyColorScheme(const QString& name);
     void SetWorkingSize(QSize size);
     void SetServerListCaption();
+    void ShowOverviewItem();
+    void acConSetExecute();
+    void acServerEditExecute();
+    void BitBtnSaveConnSettingsClick();
+    void mitOverviewEditServerClick();
     void RefreshConnections();
     QString ConnectTimePanelText() const;
     bool ConnectTimePanelVisible() const;
@@ -73,6 +84,9 @@ private:
     void buildRibbon();
     void buildPanes();
     void TreeViewRDPChange();
+    void buildOverviewPopup();
+    void FrameOverviewListViewOverviewFilterChange(TQVRDElement* element);
+    void FrameOverviewListViewOverviewFilterDblClick(TQVRDElement* element);
     void ListViewLogChange(const QString& server, bool hasLevel);
     void ListViewLogDblClick(const QString& server);
     void FormActivate();
@@ -92,12 +106,14 @@ private:
     TServerTreeView* m_tree;
     TServerSearch* m_search;
     QTabWidget* m_pages;
+    TFrameOverview* m_overview;
+    TConnectionSettingsPanel* m_settingsPanel;
+    TFormServerAdd* m_serverDialog;
     TLogView* m_log;
     QLabel* m_connectTime;
     QLabel* m_path;
     TTrayIcon* m_tray;
     QPointer<TFormSplash> m_splash;
-    QMap<int, int> m_overviewWidths;
     QSplitter* m_splitter = nullptr;
     bool m_shown = false;
     bool m_activated = false;

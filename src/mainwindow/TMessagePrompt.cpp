@@ -1,6 +1,7 @@
 #include "TMessagePrompt.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 
 void TMessagePrompt::ShowMessage(const QString& text, Kind kind)
@@ -23,4 +24,14 @@ bool TMessagePrompt::Confirm(const QString& caption, const QString& text)
 {
     return QMessageBox::question(m_parent, caption, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
            QMessageBox::Yes;
+}
+
+QString TMessagePrompt::ChooseFile(const QString& start)
+{
+    return QFileDialog::getOpenFileName(m_parent, QString(), start);
+}
+
+QString TMessagePrompt::ChooseDirectory(const QString& caption, const QString& start)
+{
+    return QFileDialog::getExistingDirectory(m_parent, caption, start);
 }

@@ -15,6 +15,8 @@ public:
 
     void ShowMessage(const QString& text, Kind kind) override;
     bool Confirm(const QString& caption, const QString& text) override;
+    QString ChooseFile(const QString& start) override;
+    QString ChooseDirectory(const QString& caption, const QString& start) override;
 
 private:
     QWidget* m_parent;

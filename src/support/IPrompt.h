@@ -12,4 +12,8 @@ public:
     virtual void ShowMessage(const QString& text, Kind kind) = 0;
     /// A Yes/No question; true for Yes.
     virtual bool Confirm(const QString& caption, const QString& text) = 0;
+    /// A file to open, chosen by the user; empty when cancelled.
+    virtual QString ChooseFile(const QString& start) = 0;
+    /// A folder chosen by the user, starting at `start`; empty when cancelled.
+    virtual QString ChooseDirectory(const QString& caption, const QString& start) = 0;
 };

@@ -1,5 +1,7 @@
 #include "TAscii.h"
 
+#include <algorithm>
+
 namespace {
 template <char From, char To> QString mapRange(QStringView text)
 {
@@ -42,6 +44,18 @@ bool TAscii::equalsIgnoringCase(QStringView a, QStringView b)
             return false;
     }
     return true;
+}
+
+int TAscii::compareIgnoringCase(QStringView a, QStringView b)
+{
+    const qsizetype n = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t x = lowerUnit(a[i].unicode());
+        const char16_t y = lowerUnit(b[i].unicode());
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
 bool TAscii::containsFolded(QStringView haystack, QStringView upperNeedle)
