@@ -61,7 +61,7 @@ QString TOverviewColumns::Text(const TQVRDElement& element, int column, const QS
     case Description:
         return file.Description;
     case Folder:
-        return (file.GetFolder() + QLatin1Char('/')).mid(rootFolder.size());
+        return file.GetFolder().mid(rootFolder.size());
     case Filename:
         return file.FileName;
     case RdpPort:

@@ -259,8 +259,11 @@ void TFrameOverview::ReadLayout(const TIniFile& store, const QString& section)
         if (entry.storeWidth)
             item->setData(store.ReadInteger(section, name + QStringLiteral(".Tag"), item->data().toInt()));
     }
-    for (const int column : kStartWidthColumns)
-        SetColumnWidth(column, m_columnItems.value(column)->data().toInt());
+    // A column whose item is unchecked starts hidden, so the list and the menu agree.
+    for (const int column : kStartWidthColumns) {
+        const QAction* item = m_columnItems.value(column);
+        SetColumnWidth(column, item->isChecked() ? item->data().toInt() : 0);
+    }
 }
 
 void TFrameOverview::WriteLayout(TIniFile& store, const QString& section) const
