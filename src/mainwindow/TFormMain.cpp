@@ -233,6 +233,7 @@ void TFormMain::buildPanes()
     m_settingsPanel = new TConnectionSettingsPanel(*m_images, m_prompt);
     m_splitter->addWidget(m_settingsPanel);
     m_splitter->setStretchFactor(1, 1);
+    m_splitter->setCollapsible(2, false);
     m_splitter->setSizes({174, 576, 230});
     m_settingsPanel->setVisible(m_actions->acConSet->isChecked());
     connect(m_actions->acConSet, &QAction::toggled, this, &TFormMain::acConSetExecute);
@@ -353,7 +354,16 @@ void TFormMain::TreeViewRDPChange()
 
 void TFormMain::acConSetExecute()
 {
-    m_settingsPanel->setVisible(m_actions->acConSet->isChecked());
+    const bool visible = m_actions->acConSet->isChecked();
+    m_settingsPanel->setVisible(visible);
+    // A panel hidden while the splitter was laid out comes back with no width; give it its own.
+    QList<int> sizes = m_splitter->sizes();
+    if (visible && sizes.value(2) == 0) {
+        const int panel = 230;
+        sizes[1] = std::max(0, sizes[1] - panel);
+        sizes[2] = panel;
+        m_splitter->setSizes(sizes);
+    }
 }
 
 void TFormMain::acServerEditExecute()
@@ -371,7 +381,7 @@ void TFormMain::BitBtnSaveConnSettingsClick()
     TFrameServer& editor = m_settingsPanel->Editor();
     const QString name = editor.EditName->text();
     const bool rename = name != editor.LoadedName();
-    const QString target = e->RdpFile().GetFolder() + u'/' + name + QStringLiteral(".rdp");
+    const QString target = e->RdpFile().GetFolder() + name + QStringLiteral(".rdp");
     if (rename) {
         // The name becomes a file name in the connection's folder: it must stay one plain name there,
         // and an existing connection file is never replaced.

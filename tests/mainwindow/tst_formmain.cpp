@@ -1,17 +1,28 @@
 #include "../TestFiles.h"
 #include "../TestPrompt.h"
 #include "core/TAppCore.h"
+#include "mainwindow/TConnectionSettingsPanel.h"
 #include "mainwindow/TFormMain.h"
+#include "mainwindow/TFormServerAdd.h"
+#include "mainwindow/TFrameOverview.h"
+#include "mainwindow/TFrameServer.h"
 #include "mainwindow/TMainActions.h"
+#include "mainwindow/TOverviewModel.h"
 #include "mainwindow/TRibbon.h"
 #include "mainwindow/TServerTreeView.h"
 
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 class TestFormMain : public QObject
 {
@@ -159,6 +170,143 @@ private Q_SLOTS:
         window.Actions().acRefresh->trigger();
         QCOMPARE(window.ServerTree().currentIndex().data().toString(), QStringLiteral("c"));
         QVERIFY(window.Actions().acRefresh->isEnabled());
+        window.close();
+    }
+
+    void renameInTheSettingsPanel_data()
+    {
+        QTest::addColumn<QString>("newName");
+        QTest::addColumn<bool>("renamed");
+        QTest::newRow("free name") << "web02" << true;
+        QTest::newRow("another connection's file") << "web03" << false;
+        QTest::newRow("outside the folder") << "../web04" << false;
+    }
+
+    void renameInTheSettingsPanel()
+    {
+        QFETCH(QString, newName);
+        QFETCH(bool, renamed);
+        const QString folder = startDir() + "Connections/Prod/";
+        QVERIFY(TestFiles::write(folder + "web01.rdp", "full address:s:10.0.0.1\r\n"));
+        QVERIFY(TestFiles::write(folder + "web03.rdp", "full address:s:10.0.0.3\r\n"));
+        const QByteArray other = TestFiles::read(folder + "web03.rdp");
+        const TQVAppInfo info(startDir() + "velmora");
+        TestPrompt prompt;
+        TFormMain window(info, prompt);
+        window.show();
+        QVERIFY(window.SelectServerNode(window.Core().List->FindByName("web01")));
+        TFrameServer& editor = window.SettingsPanel().Editor();
+        QCOMPARE(editor.EditAddress->text(), QStringLiteral("10.0.0.1"));
+        QVERIFY(window.SettingsPanel().SaveButton().isEnabled());
+        editor.EditName->setText(newName);
+        editor.EditDesc->setText("renamed");
+        window.SettingsPanel().SaveButton().click();
+
+        QCOMPARE(TestFiles::read(folder + "web03.rdp"), other);
+        QCOMPARE(QFile::exists(folder + "web01.rdp"), !renamed);
+        QCOMPARE(QFile::exists(folder + newName + ".rdp"), renamed || newName == "web03");
+        QCOMPARE(prompt.messages.size(), renamed ? 0 : 1);
+        const TEventLog& log = window.Core().Log;
+        if (renamed) {
+            QCOMPARE(window.ServerTree().currentIndex().data().toString(), newName);
+            QCOMPARE(log.Entries().first().Message, QStringLiteral("Connection Settings changed"));
+            QCOMPARE(log.Entries().first().Details, folder + newName + ".rdp");
+            TRDPFile saved;
+            saved.FileName = folder + newName + ".rdp";
+            QVERIFY(saved.Load());
+            QCOMPARE(saved.Description, QStringLiteral("renamed"));
+        } else {
+            QCOMPARE(window.Core().List->FindByName("web01")->RdpFile().Description, QString());
+            QCOMPARE(log.Entries().size(), 1); // "Application Start" only
+        }
+        window.close();
+    }
+
+    void multiServerEditChangesOnlyTheTickedValue()
+    {
+        const QString root = startDir() + "Connections/";
+        QVERIFY(TestFiles::write(root + "a.rdp", "full address:s:a\r\nport:i:3390\r\ntags:s:x;y\r\n"));
+        QVERIFY(TestFiles::write(root + "b.rdp", "full address:s:b\r\nusername:s:bob\r\ncompression:i:0\r\n"));
+        QVERIFY(TestFiles::write(root + "c.rdp", "full address:s:c\r\n"));
+        const TQVAppInfo info(startDir() + "velmora");
+        TestPrompt prompt;
+        TFormMain window(info, prompt);
+        window.show();
+        TFrameOverview& overview = window.Overview();
+        overview.FillOverview();
+        overview.List().selectionModel()->select(overview.Model().index(0, 0),
+                                                 QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        overview.List().selectionModel()->select(overview.Model().index(1, 0),
+                                                 QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        TFormServerAdd& dialog = window.ServerDialog();
+        QTimer::singleShot(0, &dialog, [&dialog] {
+            QCOMPARE(dialog.InfoText(), QStringLiteral("Modify multiple server valus at a time"));
+            QVERIFY(!dialog.Editor().EditAddress->isEnabled());
+            QVERIFY(dialog.OkButton()->isEnabled());
+            dialog.Editor().CheckBoxCompression->setChecked(true);
+            dialog.accept();
+        });
+        window.findChild<QAction*>("mitOverviewEditServer")->trigger();
+        QCOMPARE(prompt.messages, QStringList{"Multiple Servers changed!"});
+
+        auto load = [&root](const char* name) {
+            TRDPFile file;
+            file.FileName = root + name;
+            (void)file.Load();
+            return file;
+        };
+        const TRDPFile a = load("a.rdp");
+        const TRDPFile b = load("b.rdp");
+        QCOMPARE(a.Compression, 1);
+        QCOMPARE(a.Port, 3390);
+        QCOMPARE(a.Tags, (QStringList{"x", "y"}));
+        QCOMPARE(b.Compression, 1);
+        QCOMPARE(b.UserName, QStringLiteral("bob"));
+        QCOMPARE(TestFiles::read(root + "c.rdp"), QByteArray("full address:s:c\r\n"));
+        window.close();
+    }
+
+    void saveClosesThePanelWhenAsked()
+    {
+        QVERIFY(TestFiles::write(startDir() + "Connections/web.rdp", "full address:s:web\r\n"));
+        const TQVAppInfo info(startDir() + "velmora");
+        TestPrompt prompt;
+        TFormMain window(info, prompt);
+        window.show();
+        window.Core().Options.CloseServerEditAfterSave = true;
+        TMainActions& a = window.Actions();
+        QVERIFY(window.SelectServerNode(window.Core().List->FindByName("web")));
+        a.acServerEdit->trigger();
+        QVERIFY(a.acConSet->isChecked());
+        QVERIFY(window.SettingsPanel().isVisible());
+        QVERIFY(window.SettingsPanel().width() >= 200);
+        QCOMPARE(window.SettingsPanel().Editor().Pages().currentIndex(), 0);
+        window.SettingsPanel().SaveButton().click();
+        QVERIFY(!a.acConSet->isChecked());
+        QVERIFY(!window.SettingsPanel().isVisible());
+        a.acServerEdit->trigger();
+        QVERIFY(window.SettingsPanel().isVisible());
+        window.close();
+    }
+
+    void workingSizes_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("800 x 600") << "ac600_800" << QSize(800, 600);
+        QTest::newRow("1280 x 1024") << "ac1024_1280" << QSize(1280, 1024);
+    }
+
+    void workingSizes()
+    {
+        QFETCH(QString, command);
+        QFETCH(QSize, size);
+        const TQVAppInfo info(startDir() + "velmora");
+        TestPrompt prompt;
+        TFormMain window(info, prompt);
+        window.show();
+        window.findChild<QAction*>(command)->trigger();
+        QTRY_COMPARE(window.Pages().size(), size);
         window.close();
     }
 };
