@@ -49,7 +49,10 @@ int main(int argc, char* argv[])
     clock.start();
     probe.start();
     form.show();
+    qint64 startupWorst = 0;
     QTimer::singleShot(1500, [&] {
+        startupWorst = worst;
+        worst = 0;
         form.Actions().acRefresh->trigger();
         QTimer::singleShot(1000, &app, &QApplication::quit);
     });
@@ -58,7 +61,10 @@ int main(int argc, char* argv[])
     QApplication::exec();
     std::printf("start-up to ready: window %.0f ms, headless %.0f ms, the window adds %.0f%%\n", window, headless,
                 100.0 * (window - headless) / headless);
-    std::printf("longest event-loop stall after show (first show and a Refresh included): %lld ms\n", worst);
+    std::printf("longest event-loop stall from show to 1.5 s later (first paint and first overview fill): %lld ms\n",
+                startupWorst);
+    std::printf("longest stall around a Refresh of the 10,000 files (the rescan itself runs on the UI thread): %lld ms\n",
+                worst);
     form.close();
     return 0;
 }
