@@ -63,8 +63,9 @@ int main(int argc, char* argv[])
                 100.0 * (window - headless) / headless);
     std::printf("longest event-loop stall from show to 1.5 s later (first paint and first overview fill): %lld ms\n",
                 startupWorst);
-    std::printf("longest stall around a Refresh of the 10,000 files (the rescan itself runs on the UI thread): %lld ms\n",
-                worst);
+    std::printf(
+        "longest stall around a Refresh of the 10,000 files (the rescan itself runs on the UI thread): %lld ms\n",
+        worst);
     form.close();
     return 0;
 }
