@@ -345,11 +345,15 @@ void TFormMain::TreeViewRDPChange()
     setWindowTitle(current.data().toString() + QStringLiteral(" - ") + m_core->AppInfo.ProductName());
     const TQVRDElement* e = GetSelectedElement();
     m_path->setText(e ? e->RdpFile().FileName : QString());
-    if (e) {
-        m_settingsPanel->Editor().LoadRecord(e->Name(), e->RdpFile());
-        m_settingsPanel->LabelName().setText(e->Name());
-    }
+    if (e)
+        loadSettingsPanel(*e);
     ShowOverviewItem();
+}
+
+void TFormMain::loadSettingsPanel(const TQVRDElement& element)
+{
+    m_settingsPanel->Editor().LoadRecord(element.Name(), element.RdpFile());
+    m_settingsPanel->LabelName().setText(element.Name());
 }
 
 void TFormMain::acConSetExecute()
@@ -442,6 +446,9 @@ void TFormMain::mitOverviewEditServerClick()
             return;
         }
     }
+    // The panel must not keep values the edit just replaced: a later Save would write them back.
+    if (const TQVRDElement* e = GetSelectedElement())
+        loadSettingsPanel(*e);
     m_prompt.ShowMessage(QStringLiteral("Multiple Servers changed!"), IPrompt::Kind::Information);
     m_core->Tags.BuildTagsTree(*m_core->List);
 }

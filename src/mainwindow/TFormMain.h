@@ -84,6 +84,7 @@ private:
     void buildRibbon();
     void buildPanes();
     void TreeViewRDPChange();
+    void loadSettingsPanel(const TQVRDElement& element);
     void buildOverviewPopup();
     void FrameOverviewListViewOverviewFilterChange(TQVRDElement* element);
     void FrameOverviewListViewOverviewFilterDblClick(TQVRDElement* element);

@@ -19,6 +19,7 @@ TFormServerAdd::TFormServerAdd(const TImageList& images, IPrompt& prompt, QWidge
 {
     setObjectName(QStringLiteral("FormServerAdd"));
     setWindowTitle(QStringLiteral("Server"));
+    setMinimumWidth(520);
     m_picture->setPixmap(images.Icon(TImageList::ServerDuplicate).pixmap(32, 32));
     QPushButton* ok = m_buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
     ok->setDefault(true);

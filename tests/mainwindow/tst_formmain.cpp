@@ -234,6 +234,7 @@ private Q_SLOTS:
         window.show();
         TFrameOverview& overview = window.Overview();
         overview.FillOverview();
+        QVERIFY(window.SelectServerNode(window.Core().List->FindByName("b")));
         overview.List().selectionModel()->select(overview.Model().index(0, 0),
                                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
         overview.List().selectionModel()->select(overview.Model().index(1, 0),
@@ -244,6 +245,7 @@ private Q_SLOTS:
             QVERIFY(!dialog.Editor().EditAddress->isEnabled());
             QVERIFY(dialog.OkButton()->isEnabled());
             dialog.Editor().CheckBoxCompression->setChecked(true);
+            dialog.Editor().EditUsername->setText("eve");
             dialog.accept();
         });
         window.findChild<QAction*>("mitOverviewEditServer")->trigger();
@@ -260,8 +262,11 @@ private Q_SLOTS:
         QCOMPARE(a.Compression, 1);
         QCOMPARE(a.Port, 3390);
         QCOMPARE(a.Tags, (QStringList{"x", "y"}));
+        QCOMPARE(a.UserName, QStringLiteral("eve"));
         QCOMPARE(b.Compression, 1);
-        QCOMPARE(b.UserName, QStringLiteral("bob"));
+        QCOMPARE(b.UserName, QStringLiteral("eve"));
+        // The settings panel shows the selected server as it is now, not as it was before the edit.
+        QCOMPARE(window.SettingsPanel().Editor().EditUsername->text(), QStringLiteral("eve"));
         QCOMPARE(TestFiles::read(root + "c.rdp"), QByteArray("full address:s:c\r\n"));
         window.close();
     }
