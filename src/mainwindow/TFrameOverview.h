@@ -55,6 +55,7 @@ public:
     void SetAccentColors(const QColor& background, const QColor& labelText);
 
     QLineEdit& FilterBox() const { return *m_filter; }
+    QLabel& LookForLabel() const { return *m_lookFor; }
     QTableView& List() const { return *m_list; }
     TOverviewModel& Model() const { return *m_model; }
     QTimer& KeyDelay() const { return *m_keyDelay; }

@@ -10,11 +10,13 @@
 #include "mainwindow/TOverviewModel.h"
 #include "mainwindow/TRibbon.h"
 #include "mainwindow/TServerTreeView.h"
+#include "tools/TFormSplash.h"
 
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -53,6 +55,53 @@ private Q_SLOTS:
         const QByteArray log = TestFiles::read(startDir() + "qvrd.log");
         QVERIFY(log.startsWith("STOP;"));
         QVERIFY(log.contains("START;"));
+        // Every overview column's width; "Filename" starts hidden, as its menu item is unchecked.
+        const TIniFile settings(startDir() + "qvrd.ini");
+        QCOMPARE(settings.ReadSection("OVERVIEW").size(), 14);
+        QCOMPARE(settings.ReadInteger("OVERVIEW", "0", -1), 120);
+        QCOMPARE(settings.ReadInteger("OVERVIEW", "4", -1), 120); // "Username" takes its item's width
+        QCOMPARE(settings.ReadInteger("OVERVIEW", "8", -1), 0);
+    }
+
+    void overviewRowsDriveTheTree()
+    {
+        QVERIFY(TestFiles::write(startDir() + "Connections/Prod/web.rdp", "full address:s:web\r\n"));
+        QVERIFY(TestFiles::write(startDir() + "Connections/db.rdp", "full address:s:db\r\n"));
+        const TQVAppInfo info(startDir() + "velmora");
+        TestPrompt prompt;
+        TFormMain window(info, prompt);
+        window.show();
+        TFrameOverview& overview = window.Overview();
+        QTRY_COMPARE(overview.Model().rowCount(), 2); // filled by the key delay after start-up
+        // While the splash shows, the list leaves the tree alone.
+        const auto splashShowing = [] {
+            const QWidgetList windows = QApplication::topLevelWidgets();
+            return std::any_of(windows.begin(), windows.end(),
+                               [](QWidget* w) { return qobject_cast<TFormSplash*>(w) && w->isVisible(); });
+        };
+        QVERIFY(splashShowing());
+        overview.List().selectRow(0);
+        QCOMPARE(window.ServerTree().currentIndex().data().toString(), QStringLiteral("Prod (1)"));
+        QTRY_VERIFY_WITH_TIMEOUT(!splashShowing(), 5000);
+        overview.List().clearSelection();
+        const int web = overview.Model().RowOf(window.Core().List->FindByName("web"));
+        const int db = overview.Model().RowOf(window.Core().List->FindByName("db"));
+
+        // Only while the Overview page is showing does a row select its server.
+        window.Pages().setCurrentIndex(1);
+        overview.List().selectRow(web);
+        QCOMPARE(window.ServerTree().currentIndex().data().toString(), QStringLiteral("Prod (1)"));
+        window.Pages().setCurrentIndex(0);
+        overview.List().selectRow(db);
+        QCOMPARE(window.ServerTree().currentIndex().data().toString(), QStringLiteral("db"));
+
+        // Enter in the filter box selects the server and gives the tree the focus.
+        overview.List().selectRow(web);
+        window.ServerTree().SelectAbsolute(0);
+        window.activateWindow();
+        QTest::keyClick(&overview.FilterBox(), Qt::Key_Return);
+        QCOMPARE(window.ServerTree().currentIndex().data().toString(), QStringLiteral("web"));
+        window.close();
     }
 
     void selectionDrivesTheCommandsAndPanels()
@@ -149,8 +198,15 @@ private Q_SLOTS:
         const TQVAppInfo info(startDir() + "velmora");
         TestPrompt prompt;
         TFormMain window(info, prompt);
+        const QLabel& name = window.SettingsPanel().LabelName();
+        const QLabel& lookFor = window.Overview().LookForLabel();
         window.findChild<QAction*>("blbBlack")->trigger();
         QCOMPARE(window.Ribbon().ColorScheme(), QStringLiteral("Black"));
+        QCOMPARE(name.palette().color(QPalette::WindowText), QColor(Qt::white));
+        QCOMPARE(lookFor.palette().color(QPalette::WindowText), QColor(Qt::white));
+        window.findChild<QAction*>("blbSilver")->trigger();
+        QCOMPARE(name.palette().color(QPalette::WindowText), QColor(21, 66, 139));
+        window.findChild<QAction*>("blbBlack")->trigger();
         QCOMPARE(window.findChild<QMenu*>("pomServer")->actions().last()->text(), QStringLiteral("Full collapse"));
         window.show();
         window.close();
