@@ -103,7 +103,7 @@ void TFormMain::buildRibbon()
     folder->AddSmallButton(a.acGroupDel);
     TRibbonGroup* colors = m_ribbon->AddGroup(view, QStringLiteral("Color"));
     for (const QString& scheme : TRibbon::ColorSchemes) {
-        auto* action = new QAction(scheme, this);
+        auto* action = new QAction(TRibbon::SchemeSwatch(scheme), scheme, this);
         action->setObjectName(QStringLiteral("blb") + scheme);
         connect(action, &QAction::triggered, this, [this, scheme] { ApplyColorScheme(scheme); });
         colors->AddSmallButton(action);

@@ -4,6 +4,8 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
+#include <QPixmap>
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -181,6 +183,19 @@ void TRibbon::SetColorScheme(const QString& name)
 QColor TRibbon::SchemeBackground() const
 {
     return schemeNamed(m_scheme).background;
+}
+
+QIcon TRibbon::SchemeSwatch(const QString& name)
+{
+    const Scheme& scheme = schemeNamed(name);
+    QPixmap swatch(16, 16);
+    swatch.fill(Qt::transparent);
+    QPainter painter(&swatch);
+    painter.setPen(scheme.button.darker(140));
+    painter.setBrush(scheme.background);
+    painter.drawRect(1, 1, 13, 13);
+    painter.fillRect(3, 9, 10, 4, scheme.button);
+    return QIcon(swatch);
 }
 
 TRibbonGroup::TRibbonGroup(const QString& caption, QWidget* parent)

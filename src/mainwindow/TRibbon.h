@@ -47,6 +47,8 @@ public:
     QString ColorScheme() const { return m_scheme; }
     /// The scheme's background, for the bars beside the ribbon that take its colour.
     QColor SchemeBackground() const;
+    /// A small picture of a scheme's colours for the buttons that choose it.
+    static QIcon SchemeSwatch(const QString& name);
 
 Q_SIGNALS:
     void activeTabChanged(int tab);
