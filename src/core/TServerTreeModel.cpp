@@ -69,10 +69,13 @@ void TServerTreeModel::SetServerImages(int number, int imageIndex, int selectedI
 {
     for (auto it = m_serversByNumber.find(number); it != m_serversByNumber.end() && it.key() == number; ++it) {
         Node* node = it.value();
-        if (node->imageIndex == imageIndex && node->selectedImageIndex == selectedImageIndex)
+        // A negative index keeps that picture.
+        const int image = imageIndex >= 0 ? imageIndex : node->imageIndex;
+        const int selected = selectedImageIndex >= 0 ? selectedImageIndex : node->selectedImageIndex;
+        if (node->imageIndex == image && node->selectedImageIndex == selected)
             continue;
-        node->imageIndex = imageIndex;
-        node->selectedImageIndex = selectedImageIndex;
+        node->imageIndex = image;
+        node->selectedImageIndex = selected;
         const QModelIndex index = indexOf(node);
         Q_EMIT dataChanged(index, index, {ImageIndexRole, SelectedImageIndexRole});
     }

@@ -36,7 +36,7 @@ public:
     /// The absolute index of the first server node of the element in tree order; -1 for none.
     int AbsoluteIndexOfServer(int number) const;
 
-    /// Sets the icons of every server node of the element.
+    /// Sets the icons of every server node of the element; a negative index keeps that icon.
     void SetServerImages(int number, int imageIndex, int selectedImageIndex);
     /// Gives the element's server node a caption; an empty caption leaves the text as it is.
     void SetServerCaption(int number, const QString& caption);

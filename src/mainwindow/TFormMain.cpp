@@ -309,8 +309,7 @@ void TFormMain::SetServerListCaption()
         return;
     for (int i = 0; i < m_core->List->Count(); ++i) {
         const TQVRDElement* e = m_core->List->At(i);
-        m_core->Tree.SetServerCaption(e->Number(),
-                                      TServerTreeModel::MakeCaption(m_core->Options.ServerListCaption, *e));
+        SelectServerNode(e, false, -1, -1, TServerTreeModel::MakeCaption(m_core->Options.ServerListCaption, *e));
     }
 }
 
@@ -345,6 +344,11 @@ void TFormMain::TreeViewRDPChange()
     setWindowTitle(current.data().toString() + QStringLiteral(" - ") + m_core->AppInfo.ProductName());
     const TQVRDElement* e = GetSelectedElement();
     m_path->setText(e ? e->RdpFile().FileName : QString());
+    if (m_core->Options.AutoFilter) {
+        m_overview->FilterBox().setText(e && !m_core->Options.AutoFilterFolder
+                                            ? e->RdpFile().FileName
+                                            : m_core->Tree.GetNodeFolder(current, m_core->ConnectionRootFolder()));
+    }
     if (e)
         loadSettingsPanel(*e);
     ShowOverviewItem();
@@ -405,8 +409,7 @@ void TFormMain::BitBtnSaveConnSettingsClick()
     e->SetName(name);
     editor.WriteEditorToElement(e->RdpFile(), false);
     m_overview->UpdateItem(e);
-    SelectServerNode(e);
-    m_core->Tree.SetServerCaption(e->Number(), TServerTreeModel::MakeCaption(m_core->Options.ServerListCaption, *e));
+    SelectServerNode(e, true, -1, -1, TServerTreeModel::MakeCaption(m_core->Options.ServerListCaption, *e));
     const QString oldFile = e->RdpFile().FileName;
     if (rename) {
         if (TStatus saved = e->RdpFile().SaveAs(target); !saved) {
@@ -497,14 +500,20 @@ void TFormMain::FrameOverviewListViewOverviewFilterDblClick(TQVRDElement* elemen
         m_actions->acServerConnectToggle->trigger();
 }
 
-bool TFormMain::SelectServerNode(const TQVRDElement* element)
+bool TFormMain::SelectServerNode(const TQVRDElement* element, bool select, int selectedImage, int image,
+                                 const QString& text)
 {
     if (!element)
         return false;
     const int absolute = m_core->Tree.AbsoluteIndexOfServer(element->Number());
     if (absolute < 0)
         return false;
-    m_tree->SelectAbsolute(absolute);
+    if (image >= 0 || selectedImage >= 0)
+        m_core->Tree.SetServerImages(element->Number(), image, selectedImage);
+    if (!text.isEmpty())
+        m_core->Tree.SetServerCaption(element->Number(), text);
+    if (select)
+        m_tree->SelectAbsolute(absolute);
     return true;
 }
 

@@ -52,8 +52,10 @@ public:
     /// The connection of the selected server node; none for a folder, no selection or a hidden window.
     TQVRDElement* GetSelectedElement() const;
     void UpdateStatus();
-    /// Selects the server node of the element, making it visible; false when the tree has none for it.
-    bool SelectServerNode(const TQVRDElement* element);
+    /// Finds the server node of the element and optionally selects it (making it visible), replaces its
+    /// pictures (indexes of 0 or more) and its text (when not empty); false when the tree has no such node.
+    bool SelectServerNode(const TQVRDElement* element, bool select = true, int selectedImage = -1, int image = -1,
+                          const QString& text = {});
     /// Moves a node onto a folder node on disk after asking, then refreshes the tree.
     void TreeViewRDPDragDrop(const QModelIndex& dragged, const QModelIndex& target);
     void ApplyColorScheme(const QString& name);

@@ -10,6 +10,7 @@
 #include "mainwindow/TOverviewModel.h"
 #include "mainwindow/TRibbon.h"
 #include "mainwindow/TServerTreeView.h"
+#include "support/TItemRoles.h"
 #include "tools/TFormSplash.h"
 
 #include <QAbstractItemView>
@@ -61,6 +62,66 @@ private Q_SLOTS:
         QCOMPARE(settings.ReadInteger("OVERVIEW", "0", -1), 120);
         QCOMPARE(settings.ReadInteger("OVERVIEW", "4", -1), 120); // "Username" takes its item's width
         QCOMPARE(settings.ReadInteger("OVERVIEW", "8", -1), 0);
+    }
+
+    void autoFilterFollowsTheTree_data()
+    {
+        QTest::addColumn<bool>("autoFilter");
+        QTest::addColumn<bool>("byFolder");
+        QTest::addColumn<QString>("node");
+        QTest::addColumn<QString>("filter"); // below the start directory
+        QTest::newRow("off") << false << false << "web"
+                             << "";
+        QTest::newRow("server: its file") << true << false << "web"
+                                          << "Connections/Prod/web.rdp";
+        QTest::newRow("server by folder") << true << true << "web"
+                                          << "Connections/Prod";
+        QTest::newRow("folder") << true << false << "Prod (1)"
+                                << "Connections/Prod";
+    }
+
+    void autoFilterFollowsTheTree()
+    {
+        QFETCH(bool, autoFilter);
+        QFETCH(bool, byFolder);
+        QFETCH(QString, node);
+        QFETCH(QString, filter);
+        QVERIFY(TestFiles::write(startDir() + "Connections/Prod/web.rdp", "full address:s:web\r\n"));
+        QVERIFY(TestFiles::write(startDir() + "Connections/db.rdp", "full address:s:db\r\n"));
+        const TQVAppInfo info(startDir() + "velmora");
+        TestPrompt prompt;
+        TFormMain window(info, prompt);
+        window.show();
+        window.Core().Options.AutoFilter = autoFilter;
+        window.Core().Options.AutoFilterFolder = byFolder;
+        window.ServerTree().SelectAbsolute(node == "web" ? 1 : 0);
+        window.ServerTree().SelectAbsolute(2);
+        window.ServerTree().SelectAbsolute(node == "web" ? 1 : 0);
+        QCOMPARE(window.ServerTree().currentIndex().data().toString(), node);
+        QCOMPARE(window.Overview().FilterBox().text(), filter.isEmpty() ? filter : startDir() + filter);
+        window.close();
+    }
+
+    void selectServerNodeSetsPicturesAndText()
+    {
+        QVERIFY(TestFiles::write(startDir() + "Connections/a.rdp", "full address:s:a\r\n"));
+        QVERIFY(TestFiles::write(startDir() + "Connections/b.rdp", "full address:s:b\r\n"));
+        const TQVAppInfo info(startDir() + "velmora");
+        TestPrompt prompt;
+        TFormMain window(info, prompt);
+        window.show();
+        const TQVRDElement* b = window.Core().List->FindByName("b");
+        QVERIFY(window.SelectServerNode(b, false, 59, 59, "b (up)"));
+        const QModelIndex node = window.Core().Tree.NodeAtAbsoluteIndex(1);
+        QCOMPARE(node.data().toString(), QStringLiteral("b (up)"));
+        QCOMPARE(node.data(TItemRoles::ImageIndex).toInt(), 59);
+        QCOMPARE(window.ServerTree().currentIndex().data().toString(), QStringLiteral("a"));
+        QVERIFY(window.SelectServerNode(b, true, 4, -1, {}));
+        QCOMPARE(node.data(TItemRoles::ImageIndex).toInt(), 59);
+        QCOMPARE(node.data(TItemRoles::SelectedImageIndex).toInt(), 4);
+        QCOMPARE(window.ServerTree().currentIndex(), node);
+        QVERIFY(!window.SelectServerNode(nullptr));
+        window.close();
     }
 
     void overviewRowsDriveTheTree()
