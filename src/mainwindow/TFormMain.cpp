@@ -604,7 +604,8 @@ void TFormMain::changeEvent(QEvent* event)
 
 void TFormMain::FormActivate()
 {
-    if (m_activated)
+    // An activation that arrives after shutdown (closed before it was ever active) finds no settings.
+    if (m_activated || m_shutDown)
         return;
     m_activated = true;
     m_core->Settings->LoadSettings(this);
@@ -623,6 +624,9 @@ void TFormMain::closeEvent(QCloseEvent* event)
     m_shutDown = true;
     writeLayoutStore();
     m_core->Shutdown(this);
+    // The connections are gone now: the list must neither show nor refill them (a key delay may be running).
+    m_overview->SetSource(nullptr, {});
+    m_overview->Clear();
     event->accept();
 }
 
