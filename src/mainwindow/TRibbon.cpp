@@ -1,6 +1,7 @@
 #include "TRibbon.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -86,7 +87,11 @@ int TRibbon::AddTab(const QString& caption)
     header->setCheckable(true);
     header->setAutoRaise(true);
     header->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    connect(header, &QToolButton::clicked, this, [this, tab] { SetActiveTab(tab); });
+    connect(header, &QToolButton::clicked, this, [this, tab] {
+        SetActiveTab(tab);
+        if (!m_groupsVisible)
+            showGroupsPopup();
+    });
     m_headerLayout->insertWidget(m_headers.size(), header);
     m_headers.append(header);
     if (tab == 0)
@@ -145,12 +150,58 @@ void TRibbon::AddQuickAccess(QAction* action)
 
 void TRibbon::SetTabGroupsVisible(bool visible)
 {
+    endGroupsPopup();
+    m_groupsVisible = visible;
     m_pages->setVisible(visible);
 }
 
 bool TRibbon::TabGroupsVisible() const
 {
-    return !m_pages->isHidden();
+    return m_groupsVisible;
+}
+
+bool TRibbon::GroupsPopupShowing() const
+{
+    return m_groupsPopup && m_groupsPopup->isVisible();
+}
+
+void TRibbon::showGroupsPopup()
+{
+    if (!m_groupsPopup) {
+        m_groupsPopup = new QFrame(this, Qt::Popup);
+        m_groupsPopup->setFrameShape(QFrame::StyledPanel);
+        auto* layout = new QVBoxLayout(m_groupsPopup);
+        layout->setContentsMargins(1, 1, 1, 1);
+        m_groupsPopup->installEventFilter(this);
+    }
+    m_groupsPopup->setPalette(palette());
+    m_groupsPopup->setAutoFillBackground(true);
+    m_groupsPopup->layout()->addWidget(m_pages);
+    m_pages->show();
+    // A command chosen in the popup closes it.
+    for (QToolButton* button : m_pages->findChildren<QToolButton*>())
+        connect(button, &QToolButton::triggered, m_groupsPopup, &QWidget::hide, Qt::UniqueConnection);
+    const QPoint below = m_headerBar->mapToGlobal(QPoint(0, m_headerBar->height()));
+    m_groupsPopup->setGeometry(mapToGlobal(QPoint(0, 0)).x(), below.y(), width(), m_pages->sizeHint().height() + 2);
+    m_groupsPopup->show();
+}
+
+void TRibbon::endGroupsPopup()
+{
+    if (!m_groupsPopup || m_pages->parentWidget() != m_groupsPopup)
+        return;
+    m_groupsPopup->hide();
+    m_pages->hide();
+    static_cast<QVBoxLayout*>(layout())->insertWidget(1, m_pages);
+}
+
+bool TRibbon::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_groupsPopup) {
+        if (event->type() == QEvent::Hide)
+            QMetaObject::invokeMethod(this, &TRibbon::endGroupsPopup, Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TRibbon::SetTabHeadersVisible(bool visible)

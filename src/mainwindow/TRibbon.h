@@ -6,6 +6,7 @@
 
 class QAction;
 class QHBoxLayout;
+class QFrame;
 class QMenu;
 class QStackedWidget;
 class QToolButton;
@@ -36,7 +37,9 @@ public:
     void AddQuickAccess(QAction* action);
     QList<QAction*> QuickAccessActions() const { return m_quickAccess; }
 
-    /// The command groups below the headers (hidden in the "mini view").
+    /// The command groups below the headers (hidden in the "mini view"). While they are hidden, a click on a
+    /// tab header shows that tab's groups in a popup over the window until a command runs or the user clicks
+    /// elsewhere.
     void SetTabGroupsVisible(bool visible);
     bool TabGroupsVisible() const;
     void SetTabHeadersVisible(bool visible);
@@ -50,10 +53,18 @@ public:
     /// A small picture of a scheme's colours for the buttons that choose it.
     static QIcon SchemeSwatch(const QString& name);
 
+    bool GroupsPopupShowing() const;
+
 Q_SIGNALS:
     void activeTabChanged(int tab);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void showGroupsPopup();
+    void endGroupsPopup();
+
     QToolButton* m_applicationButton;
     QMenu* m_applicationMenu;
     QHBoxLayout* m_quickAccessLayout;
@@ -62,7 +73,9 @@ private:
     QHBoxLayout* m_headerLayout;
     QList<QToolButton*> m_headers;
     QStackedWidget* m_pages;
+    QFrame* m_groupsPopup = nullptr;
     QString m_scheme;
+    bool m_groupsVisible = true;
 };
 
 /// One command group of a ribbon tab: large buttons (picture above caption) and columns of small ones,

@@ -52,6 +52,36 @@ private Q_SLOTS:
         QVERIFY(!ribbon.TabHeadersVisible());
     }
 
+    void hiddenGroupsShowInAPopupFromTheirHeader()
+    {
+        TRibbon ribbon;
+        QAction refresh("Refresh");
+        QSignalSpy triggered(&refresh, &QAction::triggered);
+        ribbon.AddTab("Start");
+        const int view = ribbon.AddTab("View");
+        QToolButton* button = ribbon.AddGroup(view, "View")->AddLargeButton(&refresh);
+        ribbon.SetTabGroupsVisible(false);
+        ribbon.show();
+        QVERIFY(!button->isVisible());
+
+        auto* header = ribbon.findChildren<QToolButton*>().value(1 + view); // after the application button
+        QCOMPARE(header->text(), QStringLiteral("View"));
+        header->click();
+        QCOMPARE(ribbon.ActiveTab(), view);
+        QVERIFY(ribbon.GroupsPopupShowing());
+        QVERIFY(button->isVisible());
+        QVERIFY(!ribbon.TabGroupsVisible()); // the stored state does not change
+
+        // A command chosen there runs and closes the popup; the groups go back under the headers, hidden.
+        button->click();
+        QCOMPARE(triggered.size(), 1);
+        QTRY_VERIFY(!ribbon.GroupsPopupShowing());
+        QTRY_VERIFY(!button->isVisible());
+        ribbon.SetTabGroupsVisible(true);
+        QVERIFY(button->isVisible());
+        QCOMPARE(button->window(), &ribbon);
+    }
+
     void colourSchemes_data()
     {
         QTest::addColumn<QString>("name");
