@@ -53,6 +53,7 @@ TFormMain::TFormMain(const TQVAppInfo& appInfo, IPrompt& prompt, QWidget* parent
     m_tray = new TTrayIcon(windowIcon(), this);
     m_tray->SetHint(appInfo.ProductName());
     m_tray->ShowAction()->setIcon(m_images->Icon(TImageList::WindowShow));
+    connect(m_ribbon, &TRibbon::recentChosen, this, &TFormMain::bamMainExtraPaneItemClick);
     connect(m_tray, &TTrayIcon::showRequested, this, [this] {
         showNormal();
         raise();
@@ -423,10 +424,41 @@ void TFormMain::BitBtnSaveConnSettingsClick()
         return;
     }
     m_settingsPanel->LabelName().setText(name);
+    // After the file step, so that the entry carries the path the connection has now.
+    PutRecentEdit(*e);
     m_core->Log.AddLog(name, QStringLiteral("Connection Settings changed"), e->RdpFile().FileName, TLogLevel::Info);
     m_core->Tags.BuildTagsTree(*m_core->List);
     if (m_core->Options.CloseServerEditAfterSave)
         m_actions->acConSet->setChecked(false);
+}
+
+void TFormMain::PutRecentEdit(const TQVRDElement& element)
+{
+    QList<TNamedPath>& pane = m_core->Settings->LastEditFiles;
+    const QString& path = element.RdpFile().FileName;
+    const auto same =
+        std::find_if(pane.begin(), pane.end(), [&path](const TNamedPath& entry) { return entry.Path == path; });
+    if (same != pane.end())
+        pane.erase(same);
+    pane.prepend({element.Name(), path});
+    showRecentPane();
+}
+
+void TFormMain::showRecentPane()
+{
+    QList<QPair<QString, QString>> entries;
+    for (const TNamedPath& entry : m_core->Settings->LastEditFiles)
+        entries.append({entry.Name, entry.Path});
+    m_ribbon->SetRecentEntries(entries);
+}
+
+void TFormMain::bamMainExtraPaneItemClick(const QString& path)
+{
+    if (!m_core->List || !SelectServerNode(m_core->List->FindByFileName(path)))
+        return;
+    m_tree->setFocus();
+    if (m_actions->acServerConnectToggle->isEnabled())
+        m_actions->acServerConnectToggle->trigger();
 }
 
 void TFormMain::mitOverviewEditServerClick()
@@ -444,6 +476,7 @@ void TFormMain::mitOverviewEditServerClick()
     for (TQVRDElement* e : selected) {
         m_serverDialog->Editor().WriteEditorToElement(e->RdpFile(), true);
         m_overview->UpdateItem(e);
+        PutRecentEdit(*e);
         if (TStatus saved = e->RdpFile().Save(); !saved) {
             m_prompt.ShowMessage(saved.error(), IPrompt::Kind::Error);
             return;
@@ -609,6 +642,7 @@ void TFormMain::FormActivate()
         return;
     m_activated = true;
     m_core->Settings->LoadSettings(this);
+    showRecentPane();
 }
 
 void TFormMain::closeEvent(QCloseEvent* event)

@@ -66,6 +66,8 @@ public:
     void acServerEditExecute();
     void BitBtnSaveConnSettingsClick();
     void mitOverviewEditServerClick();
+    /// Puts the connection at the top of the application menu's recent pane.
+    void PutRecentEdit(const TQVRDElement& element);
     void RefreshConnections();
     QString ConnectTimePanelText() const;
     bool ConnectTimePanelVisible() const;
@@ -87,6 +89,8 @@ private:
     void buildPanes();
     void TreeViewRDPChange();
     void loadSettingsPanel(const TQVRDElement& element);
+    void showRecentPane();
+    void bamMainExtraPaneItemClick(const QString& path);
     void buildOverviewPopup();
     void FrameOverviewListViewOverviewFilterChange(TQVRDElement* element);
     void FrameOverviewListViewOverviewFilterDblClick(TQVRDElement* element);

@@ -148,6 +148,25 @@ void TRibbon::AddQuickAccess(QAction* action)
     m_quickAccess.append(action);
 }
 
+void TRibbon::SetRecentEntries(const QList<QPair<QString, QString>>& entries)
+{
+    qDeleteAll(m_recent);
+    m_recent.clear();
+    if (entries.isEmpty())
+        return;
+    m_recent.append(m_applicationMenu->addSeparator());
+    QAction* header = m_applicationMenu->addAction(QStringLiteral("Recent"));
+    header->setEnabled(false);
+    m_recent.append(header);
+    for (const auto& [text, path] : entries) {
+        // No accelerator characters: the entry shows the connection's name as it is.
+        QAction* entry = m_applicationMenu->addAction(QString(text).replace(u'&', QStringLiteral("&&")));
+        entry->setToolTip(path);
+        connect(entry, &QAction::triggered, this, [this, path] { Q_EMIT recentChosen(path); });
+        m_recent.append(entry);
+    }
+}
+
 void TRibbon::SetTabGroupsVisible(bool visible)
 {
     endGroupsPopup();

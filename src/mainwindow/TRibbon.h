@@ -34,6 +34,9 @@ public:
     QString TabCaption(int tab) const;
 
     QMenu* ApplicationMenu() const { return m_applicationMenu; }
+    /// The recent pane at the end of the application menu: one entry per (display text, path).
+    void SetRecentEntries(const QList<QPair<QString, QString>>& entries);
+    QList<QAction*> RecentActions() const { return m_recent; }
     void AddQuickAccess(QAction* action);
     QList<QAction*> QuickAccessActions() const { return m_quickAccess; }
 
@@ -57,6 +60,7 @@ public:
 
 Q_SIGNALS:
     void activeTabChanged(int tab);
+    void recentChosen(const QString& path);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -69,6 +73,7 @@ private:
     QMenu* m_applicationMenu;
     QHBoxLayout* m_quickAccessLayout;
     QList<QAction*> m_quickAccess;
+    QList<QAction*> m_recent;
     QWidget* m_headerBar;
     QHBoxLayout* m_headerLayout;
     QList<QToolButton*> m_headers;

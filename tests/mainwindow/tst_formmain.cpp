@@ -337,6 +337,13 @@ private Q_SLOTS:
             saved.FileName = folder + newName + ".rdp";
             QVERIFY(saved.Load());
             QCOMPARE(saved.Description, QStringLiteral("renamed"));
+            // The recent pane lists it under its new name and path, and the settings file keeps that.
+            const QList<QAction*> recent = window.Ribbon().RecentActions();
+            QCOMPARE(recent.size(), 3); // separator, header, entry
+            QCOMPARE(recent.last()->text(), newName);
+            window.close();
+            QCOMPARE(TIniFile(startDir() + "qvrd.ini").ReadString("LAST EDIT RDP FILES", newName, {}),
+                     folder + newName + ".rdp");
         } else {
             QCOMPARE(window.Core().List->FindByName("web01")->RdpFile().Description, QString());
             QCOMPARE(log.Entries().size(), 1); // "Application Start" only
