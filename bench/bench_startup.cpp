@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char* argv[])
 {
@@ -50,11 +51,21 @@ int main(int argc, char* argv[])
     probe.start();
     form.show();
     qint64 startupWorst = 0;
+    QElapsedTimer refresh;
+    qint64 refreshMs = 0;
+    QObject::connect(&form, &TFormMain::refreshed, [&] {
+        refreshMs = refresh.elapsed();
+        QTimer::singleShot(1000, &app, &QApplication::quit);
+    });
     QTimer::singleShot(1500, [&] {
         startupWorst = worst;
+        // With VELMORA_BENCH_DROP_CACHES=1 (root only) the Refresh reads the folders from the disk itself.
+        if (qEnvironmentVariableIntValue("VELMORA_BENCH_DROP_CACHES") == 1)
+            std::system("sync; echo 3 > /proc/sys/vm/drop_caches");
         worst = 0;
+        last = clock.elapsed();
+        refresh.start();
         form.Actions().acRefresh->trigger();
-        QTimer::singleShot(1000, &app, &QApplication::quit);
     });
     QElapsedTimer whole;
     whole.start();
@@ -63,9 +74,8 @@ int main(int argc, char* argv[])
                 100.0 * (window - headless) / headless);
     std::printf("longest event-loop stall from show to 1.5 s later (first paint and first overview fill): %lld ms\n",
                 startupWorst);
-    std::printf(
-        "longest stall around a Refresh of the 10,000 files (the rescan itself runs on the UI thread): %lld ms\n",
-        worst);
+    std::printf("Refresh of the 10,000 files: rebuilt after %lld ms, longest event-loop stall meanwhile %lld ms\n",
+                refreshMs, worst);
     form.close();
     return 0;
 }

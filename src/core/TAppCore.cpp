@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 
 TAppCore::TAppCore(const TQVAppInfo& appInfo, IPrompt& prompt)
     : AppInfo(appInfo)
@@ -14,7 +15,14 @@ TAppCore::TAppCore(const TQVAppInfo& appInfo, IPrompt& prompt)
     Log.SetBalloonsEnabled([this] { return Options.ShowLogEventsAsBallonHints; });
 }
 
-TAppCore::~TAppCore() = default;
+TAppCore::~TAppCore()
+{
+    // A listing on its way posts to this object's receiver; it must be done before the receiver goes.
+    for (const QPointer<QThread>& worker : std::as_const(m_listingWorkers)) {
+        if (worker)
+            worker->wait();
+    }
+}
 
 QString TAppCore::ConnectionRootFolder() const
 {
@@ -57,9 +65,52 @@ void TAppCore::RefreshConnections()
 {
     if (!m_scanner)
         return;
-    reportScanErrors(m_scanner->RefreshConnections(ConnectionRootFolder(), Settings.get()));
+    ++m_treeGeneration;
+    afterScan(m_scanner->RefreshConnections(ConnectionRootFolder(), Settings.get()));
+}
+
+void TAppCore::ApplyListing(TFolderListing& listing)
+{
+    if (!m_scanner)
+        return;
+    ++m_treeGeneration;
+    afterScan(m_scanner->Apply(ConnectionRootFolder(), listing, Settings.get()));
+}
+
+void TAppCore::afterScan(const QList<TScanError>& errors)
+{
+    reportScanErrors(errors);
     Tree.SetFolderCaptions(Options.FoldertextWithCount);
     Tags.BuildTagsTree(*List);
+}
+
+void TAppCore::TakeListingInBackground(std::function<void(TFolderListing*)> ready)
+{
+    if (!List || m_closing)
+        return;
+    // The worker gets copies only: the root, and the paths the list knows (their files are not read again).
+    QSet<QString> known;
+    known.reserve(List->Count());
+    for (int i = 0; i < List->Count(); ++i)
+        known.insert(List->At(i)->RdpFile().FileName);
+    const QString root = ConnectionRootFolder();
+    const quint64 generation = m_treeGeneration;
+    QThread* worker = QThread::create([this, root, known = std::move(known), generation, ready = std::move(ready)] {
+        auto listing = std::make_shared<TFolderListing>(
+            TFolderListing::Take(root, true, [&known](const QString& path) { return known.contains(path); }));
+        QMetaObject::invokeMethod(
+            &m_listingReceiver,
+            [this, listing, generation, ready] {
+                if (m_closing)
+                    return;
+                ready(generation == m_treeGeneration ? listing.get() : nullptr);
+            },
+            Qt::QueuedConnection);
+    });
+    QObject::connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    m_listingWorkers.removeAll(nullptr);
+    m_listingWorkers.append(worker);
+    worker->start();
 }
 
 void TAppCore::reportScanErrors(const QList<TScanError>& errors)
@@ -90,6 +141,7 @@ bool TAppCore::CloseQuery()
 void TAppCore::Shutdown(IWindowSettings* window)
 {
     m_closing = true;
+    ++m_treeGeneration;
     Log.AddLog({}, QStringLiteral("Application Stop"), {}, TLogLevel::Stop);
     if (Settings) {
         if (TStatus saved = Settings->SaveSettings(window); !saved)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TFolderListing.h"
 #include "TFolderScanner.h"
 #include "TQVRDElementList.h"
 #include "TServerTreeModel.h"
@@ -11,6 +12,10 @@
 #include "persist/TQVSettings.h"
 #include "support/TDateFormat.h"
 #include "support/TQVAppInfo.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QThread>
 
 #include <functional>
 #include <memory>
@@ -39,6 +44,12 @@ public:
     /// Rebuilds the server tree from the connection root folder; files that cannot be read are reported in
     /// one message and logged.
     void RefreshConnections();
+    /// Lists the connection root folder and reads the new connection files on a worker thread, then calls
+    /// `ready` on this thread with the listing for `ApplyListing`; with none when a rebuild happened in the
+    /// meantime (the tree is newer than the listing). Nothing is called once shutdown has begun.
+    void TakeListingInBackground(std::function<void(TFolderListing*)> ready);
+    /// `RefreshConnections` from a listing taken beforehand.
+    void ApplyListing(TFolderListing& listing);
     /// Whether the window may close: without connected sessions at once, otherwise when the user agrees.
     bool CloseQuery();
     /// Closing flag, "Application Stop", settings saved, connections freed (ending every session), log saved.
@@ -64,9 +75,16 @@ public:
 
 private:
     void reportScanErrors(const QList<TScanError>& errors);
+    void afterScan(const QList<TScanError>& errors);
 
     IPrompt& m_prompt;
     std::unique_ptr<TFolderScanner> m_scanner;
+    /// Receives the listings of background refreshes; deleting it drops those still on their way.
+    QObject m_listingReceiver;
+    /// Background listings still running; the core waits for them before it goes away.
+    QList<QPointer<QThread>> m_listingWorkers;
+    /// Counts rebuilds of the tree, so that a listing taken before the latest one is not applied.
+    quint64 m_treeGeneration = 0;
     bool m_ready = false;
     bool m_closing = false;
     bool m_hadSettingsFile = false;

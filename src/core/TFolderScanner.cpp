@@ -1,25 +1,9 @@
 #include "TFolderScanner.h"
 
+#include "TFolderListing.h"
 #include "TQVRDElementList.h"
 #include "persist/TQVSettings.h"
-#include "support/TDirListing.h"
 #include "support/TPath.h"
-
-#include <QFileInfo>
-
-#include <algorithm>
-
-namespace {
-using Entry = TDirListing::Entry;
-
-void sortByName(std::vector<Entry>& entries)
-{
-    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
-        const int folded = QString::compare(a.name, b.name, Qt::CaseInsensitive);
-        return folded != 0 ? folded < 0 : a.name < b.name;
-    });
-}
-} // namespace
 
 TFolderScanner::TFolderScanner(TQVRDElementList& list, TServerTreeModel& tree)
     : m_list(list)
@@ -33,9 +17,16 @@ bool TFolderScanner::IsConnectionFileName(const QString& fileName)
 
 QList<TScanError> TFolderScanner::RefreshConnections(const QString& rootFolder, TQVSettings* history)
 {
+    TFolderListing listing = TFolderListing::Take(rootFolder, true);
+    return Apply(rootFolder, listing, history);
+}
+
+QList<TScanError> TFolderScanner::Apply(const QString& rootFolder, TFolderListing& listing, TQVSettings* history)
+{
     m_errors.clear();
     m_tree.BeginRebuild();
-    ScanFolder(rootFolder, nullptr, true);
+    if (!rootFolder.isEmpty())
+        add(TPath::withTrailingDelimiter(rootFolder), listing, nullptr);
     m_tree.EndRebuild();
     if (history)
         history->ApplyHistory();
@@ -46,52 +37,38 @@ void TFolderScanner::ScanFolder(const QString& folder, TTreeModel::Node* parent,
 {
     if (folder.isEmpty())
         return;
-    QStringList ancestors{QFileInfo(folder).canonicalFilePath()};
-    scan(TPath::withTrailingDelimiter(folder), parent, recursive, ancestors);
+    TFolderListing listing = TFolderListing::Take(folder, recursive);
+    add(TPath::withTrailingDelimiter(folder), listing, parent);
 }
 
-void TFolderScanner::scan(const QString& folder, TTreeModel::Node* parent, bool recursive, QStringList& ancestors)
+void TFolderScanner::add(const QString& folder, TFolderListing& listing, TTreeModel::Node* parent)
 {
-    std::vector<Entry> folders;
-    std::vector<Entry> files;
-    for (Entry& entry : TDirListing::list(folder)) {
-        if (entry.isDir)
-            folders.push_back(std::move(entry));
-        else if (entry.isFile && IsConnectionFileName(entry.name))
-            files.push_back(std::move(entry));
-    }
-    sortByName(folders);
-    sortByName(files);
-
-    if (recursive) {
-        for (const Entry& entry : folders) {
-            TTreeModel::Node* node = m_tree.AddFolder(parent, entry.name);
-            // A link back to a folder being scanned would never end; show it, but do not enter it.
-            const QString canonical = entry.isSymLink ? QFileInfo(folder + entry.name).canonicalFilePath()
-                                                      : ancestors.last() + u'/' + entry.name;
-            if (canonical.isEmpty() || ancestors.contains(canonical))
-                continue;
-            ancestors.append(canonical);
-            scan(folder + entry.name + u'/', node, recursive, ancestors);
-            ancestors.removeLast();
-        }
+    for (TFolderListing::Folder& entry : listing.Folders) {
+        TTreeModel::Node* node = m_tree.AddFolder(parent, entry.Name);
+        if (entry.Listing)
+            add(folder + entry.Name + u'/', *entry.Listing, node);
     }
 
-    for (const Entry& entry : files) {
-        const QString path = folder + entry.name;
+    for (TFolderListing::File& entry : listing.Files) {
+        const QString path = folder + entry.Name;
         TQVRDElement* element = m_list.FindByFileName(path);
         if (!element) {
-            auto added = m_list.Add(path);
-            if (!added) {
+            if (entry.Record) {
+                element = m_list.Add(std::move(entry.Record));
+            } else if (!entry.Error.isEmpty()) {
+                m_errors.append({path, entry.Error});
+                continue;
+            } else if (auto added = m_list.Add(path)) {
+                element = added.value();
+            } else {
                 m_errors.append({path, added.error()});
                 continue;
             }
-            element = added.value();
             if (m_elementCreated)
                 m_elementCreated(element);
         }
         const TTreeModel::Node* node =
-            m_tree.AddServer(parent, TPath::connectionName(entry.name), element->Number(), element->Connected);
+            m_tree.AddServer(parent, TPath::connectionName(entry.Name), element->Number(), element->Connected);
         element->SetImageIndex(node->imageIndex);
     }
 }

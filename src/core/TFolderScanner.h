@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class TFolderListing;
 class TQVRDElement;
 class TQVRDElementList;
 class TQVSettings;
@@ -32,6 +33,8 @@ public:
     /// last-used date. A missing or unlistable root gives an empty tree. Files that cannot be read are left
     /// out and reported; the scan goes on.
     QList<TScanError> RefreshConnections(const QString& rootFolder, TQVSettings* history = nullptr);
+    /// The same from a listing taken beforehand (possibly on another thread); the listing is used up.
+    QList<TScanError> Apply(const QString& rootFolder, TFolderListing& listing, TQVSettings* history = nullptr);
 
     /// Adds the nodes of one folder below `parent` (the top level for none): folders first, then
     /// connection files, each group by name without regard to case.
@@ -41,7 +44,7 @@ public:
     static bool IsConnectionFileName(const QString& fileName);
 
 private:
-    void scan(const QString& folder, TTreeModel::Node* parent, bool recursive, QStringList& ancestors);
+    void add(const QString& folder, TFolderListing& listing, TTreeModel::Node* parent);
 
     TQVRDElementList& m_list;
     TServerTreeModel& m_tree;

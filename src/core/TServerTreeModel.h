@@ -35,6 +35,8 @@ public:
     int NodeCount() const;
     /// The absolute index of the first server node of the element in tree order; -1 for none.
     int AbsoluteIndexOfServer(int number) const;
+    /// Whether the tree has a server node for the element.
+    bool HasServer(int number) const { return m_serversByNumber.contains(number); }
 
     /// Sets the icons of every server node of the element; a negative index keeps that icon.
     void SetServerImages(int number, int imageIndex, int selectedImageIndex);

@@ -9,6 +9,19 @@
 
 void TTagsTreeModel::BuildTagsTree(TQVRDElementList& list)
 {
+    // The tree depends on nothing but the names and tags in list order, and building it again from the
+    // same ones gives the same tree; a refresh that changed neither costs no rebuild.
+    std::vector<std::pair<QString, QStringList>> input;
+    input.reserve(size_t(list.Count()));
+    for (int i = 0; i < list.Count(); ++i)
+        input.emplace_back(list.At(i)->Name(), list.At(i)->RdpFile().Tags);
+    if (m_built && input == m_lastInput) {
+        list.CollectTags();
+        return;
+    }
+    m_lastInput = std::move(input);
+    m_built = true;
+
     const QStringList& tags = list.CollectTags();
 
     // Nodes whose text is no tag any more (ignoring case) go, children before their parents.

@@ -2,6 +2,11 @@
 
 #include "TTreeModel.h"
 
+#include <QStringList>
+
+#include <utility>
+#include <vector>
+
 class TQVRDElementList;
 
 /// The read-only tags tree: one node per tag with the connections carrying it below. The tree is updated
@@ -18,4 +23,8 @@ public:
 
     /// Brings the tree up to date with the elements' tags (the list's `AllTags` is collected anew).
     void BuildTagsTree(TQVRDElementList& list);
+
+private:
+    std::vector<std::pair<QString, QStringList>> m_lastInput;
+    bool m_built = false;
 };

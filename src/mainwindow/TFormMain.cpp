@@ -141,7 +141,7 @@ void TFormMain::buildRibbon()
     setMenuWidget(m_ribbon);
 
     connect(a.acClose, &QAction::triggered, this, &QWidget::close);
-    connect(a.acRefresh, &QAction::triggered, this, &TFormMain::RefreshConnections);
+    connect(a.acRefresh, &QAction::triggered, this, &TFormMain::acRefreshExecute);
     connect(a.acShowTabGroups, &QAction::toggled, m_ribbon, &TRibbon::SetTabGroupsVisible);
     connect(a.acMiniView, &QAction::triggered, this, [this] {
         m_ribbon->SetTabHeadersVisible(!m_ribbon->TabHeadersVisible());
@@ -318,9 +318,30 @@ void TFormMain::RefreshConnections()
 {
     m_actions->acRefresh->setEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    rebuildTree([this] { m_core->RefreshConnections(); });
+    QApplication::restoreOverrideCursor();
+    m_actions->acRefresh->setEnabled(true);
+}
+
+void TFormMain::acRefreshExecute()
+{
+    // The disk is read on a worker thread; the window stays usable and only the rebuild runs here.
+    m_actions->acRefresh->setEnabled(false);
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    m_core->TakeListingInBackground([this](TFolderListing* listing) {
+        QApplication::restoreOverrideCursor();
+        if (listing)
+            rebuildTree([this, listing] { m_core->ApplyListing(*listing); });
+        m_actions->acRefresh->setEnabled(true);
+        Q_EMIT refreshed();
+    });
+}
+
+void TFormMain::rebuildTree(const std::function<void()>& scan)
+{
     const int selected = m_core->Tree.AbsoluteIndex(m_tree->currentIndex());
     m_overview->Clear();
-    m_core->RefreshConnections();
+    scan();
     m_overview->SetSource(m_core->List.get(), m_core->ConnectionRootFolder());
     m_overview->StartKeyDelay();
     const int restored = TServerTreeModel::RestoredSelectionIndex(selected, m_core->Tree.NodeCount());
@@ -328,8 +349,6 @@ void TFormMain::RefreshConnections()
         m_tree->SelectAbsolute(restored);
     if (isVisible())
         SetServerListCaption();
-    QApplication::restoreOverrideCursor();
-    m_actions->acRefresh->setEnabled(true);
 }
 
 void TFormMain::TreeViewRDPChange()
@@ -536,17 +555,15 @@ void TFormMain::FrameOverviewListViewOverviewFilterDblClick(TQVRDElement* elemen
 bool TFormMain::SelectServerNode(const TQVRDElement* element, bool select, int selectedImage, int image,
                                  const QString& text)
 {
-    if (!element)
-        return false;
-    const int absolute = m_core->Tree.AbsoluteIndexOfServer(element->Number());
-    if (absolute < 0)
+    if (!element || !m_core->Tree.HasServer(element->Number()))
         return false;
     if (image >= 0 || selectedImage >= 0)
         m_core->Tree.SetServerImages(element->Number(), image, selectedImage);
     if (!text.isEmpty())
         m_core->Tree.SetServerCaption(element->Number(), text);
+    // Finding the node's place walks the tree: only a selection needs it.
     if (select)
-        m_tree->SelectAbsolute(absolute);
+        m_tree->SelectAbsolute(m_core->Tree.AbsoluteIndexOfServer(element->Number()));
     return true;
 }
 

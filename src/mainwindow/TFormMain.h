@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 
 class IPrompt;
@@ -68,7 +69,10 @@ public:
     void mitOverviewEditServerClick();
     /// Puts the connection at the top of the application menu's recent pane.
     void PutRecentEdit(const TQVRDElement& element);
+    /// Rebuilds the tree from the disk at once (after commands that changed files).
     void RefreshConnections();
+    /// The Refresh command: reads the disk in the background, then rebuilds; `refreshed` follows.
+    void acRefreshExecute();
     QString ConnectTimePanelText() const;
     bool ConnectTimePanelVisible() const;
     QString PathPanelText() const;
@@ -78,6 +82,9 @@ public:
     void ApplyMainLayout(const TMainLayout& layout) override;
     QList<int> OverviewColumnWidths() const override;
     void ApplyOverviewColumnWidths(const QMap<int, int>& widths) override;
+
+Q_SIGNALS:
+    void refreshed();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -89,6 +96,7 @@ private:
     void buildPanes();
     void TreeViewRDPChange();
     void loadSettingsPanel(const TQVRDElement& element);
+    void rebuildTree(const std::function<void()>& scan);
     void showRecentPane();
     void bamMainExtraPaneItemClick(const QString& path);
     void buildOverviewPopup();

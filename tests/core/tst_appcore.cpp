@@ -86,6 +86,47 @@ private Q_SLOTS:
         QCOMPARE(errors, 2);
     }
 
+    void refreshFromABackgroundListing()
+    {
+        QVERIFY(TestFiles::write(startDir() + "Connections/a.rdp", "full address:s:a\r\n"));
+        const TQVAppInfo info(startDir() + "velmora");
+        TestPrompt prompt;
+        TAppCore core(info, prompt);
+        core.Startup();
+        const TQVRDElement* a = core.List->FindByName("a");
+        QVERIFY(TestFiles::write(startDir() + "Connections/Prod/b.rdp", "full address:s:b\r\n"));
+        QVERIFY(TestFiles::write(startDir() + "Connections/c.rdp", "port:i:x\r\n"));
+
+        int calls = 0;
+        core.TakeListingInBackground([&](TFolderListing* listing) {
+            ++calls;
+            QVERIFY(listing);
+            core.ApplyListing(*listing);
+        });
+        QTRY_COMPARE(calls, 1);
+        QCOMPARE(core.List->FindByName("a"), a); // known elements survive, their files are not read again
+        QVERIFY(core.List->FindByName("b"));
+        QCOMPARE(core.Tree.GetNodePath(core.Tree.NodeAtAbsoluteIndex(1)), QStringLiteral("/Prod/b"));
+        QCOMPARE(prompt.messages.size(), 1);
+        QVERIFY(prompt.messages[0].contains("c.rdp"));
+
+        // A rebuild while the listing is on its way makes it stale: the caller gets none.
+        bool stale = false;
+        core.TakeListingInBackground([&](TFolderListing* listing) {
+            ++calls;
+            stale = listing == nullptr;
+        });
+        core.RefreshConnections();
+        QTRY_COMPARE(calls, 2);
+        QVERIFY(stale);
+
+        // Once shutdown has begun, a listing still on its way calls nobody.
+        core.TakeListingInBackground([&](TFolderListing*) { ++calls; });
+        core.Shutdown();
+        QTest::qWait(200);
+        QCOMPARE(calls, 2);
+    }
+
     void rootFolderThatCannotBeMade()
     {
         QVERIFY(

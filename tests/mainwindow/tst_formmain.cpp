@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -289,7 +290,13 @@ private Q_SLOTS:
         window.show();
         window.ServerTree().SelectAbsolute(2);
         QFile::remove(startDir() + "Connections/b.rdp");
+        QSignalSpy refreshed(&window, &TFormMain::refreshed);
         window.Actions().acRefresh->trigger();
+        // The disk is read in the background: the command waits, and the window goes on meanwhile.
+        QVERIFY(!window.Actions().acRefresh->isEnabled());
+        QCOMPARE(window.ServerTree().currentIndex().data().toString(), QStringLiteral("c"));
+        QVERIFY(refreshed.wait());
+        QCOMPARE(window.Core().Tree.NodeCount(), 2);
         QCOMPARE(window.ServerTree().currentIndex().data().toString(), QStringLiteral("c"));
         QVERIFY(window.Actions().acRefresh->isEnabled());
         window.close();
