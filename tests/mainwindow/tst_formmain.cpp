@@ -34,17 +34,38 @@ class TestFormMain : public QObject
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<TQVAppInfo> m_info;
+    TestPrompt m_prompt;
+    std::unique_ptr<TFormMain> m_window;
     QString startDir() const { return m_dir->path() + u'/'; }
 
+    /// The main window on the test's start directory, answering through `m_prompt`.
+    TFormMain& openWindow(bool show = true)
+    {
+        m_info = std::make_unique<TQVAppInfo>(startDir() + "velmora");
+        m_window = std::make_unique<TFormMain>(*m_info, m_prompt);
+        if (show)
+            m_window->show();
+        return *m_window;
+    }
+
 private Q_SLOTS:
-    void init() { m_dir = std::make_unique<QTemporaryDir>(); }
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_prompt = TestPrompt();
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+        m_info.reset();
+    }
 
     void firstStartAndClose()
     {
-        const TQVAppInfo info(startDir() + "velmora");
-        TestPrompt prompt;
-        auto window = std::make_unique<TFormMain>(info, prompt);
-        window->show();
+        TFormMain* window = &openWindow();
+        const TestPrompt& prompt = m_prompt;
         QVERIFY(window->Core().Ready());
         QVERIFY(QFileInfo(startDir() + "Connections").isDir());
         QVERIFY(!window->Ribbon().TabGroupsVisible());
@@ -89,10 +110,7 @@ private Q_SLOTS:
         QFETCH(QString, filter);
         QVERIFY(TestFiles::write(startDir() + "Connections/Prod/web.rdp", "full address:s:web\r\n"));
         QVERIFY(TestFiles::write(startDir() + "Connections/db.rdp", "full address:s:db\r\n"));
-        const TQVAppInfo info(startDir() + "velmora");
-        TestPrompt prompt;
-        TFormMain window(info, prompt);
-        window.show();
+        TFormMain& window = openWindow();
         window.Core().Options.AutoFilter = autoFilter;
         window.Core().Options.AutoFilterFolder = byFolder;
         window.ServerTree().SelectAbsolute(node == "web" ? 1 : 0);
@@ -107,10 +125,7 @@ private Q_SLOTS:
     {
         QVERIFY(TestFiles::write(startDir() + "Connections/a.rdp", "full address:s:a\r\n"));
         QVERIFY(TestFiles::write(startDir() + "Connections/b.rdp", "full address:s:b\r\n"));
-        const TQVAppInfo info(startDir() + "velmora");
-        TestPrompt prompt;
-        TFormMain window(info, prompt);
-        window.show();
+        TFormMain& window = openWindow();
         const TQVRDElement* b = window.Core().List->FindByName("b");
         QVERIFY(window.SelectServerNode(b, false, 59, 59, "b (up)"));
         const QModelIndex node = window.Core().Tree.NodeAtAbsoluteIndex(1);
@@ -134,10 +149,7 @@ private Q_SLOTS:
     {
         QVERIFY(TestFiles::write(startDir() + "Connections/Prod/web.rdp", "full address:s:web\r\n"));
         QVERIFY(TestFiles::write(startDir() + "Connections/db.rdp", "full address:s:db\r\n"));
-        const TQVAppInfo info(startDir() + "velmora");
-        TestPrompt prompt;
-        TFormMain window(info, prompt);
-        window.show();
+        TFormMain& window = openWindow();
         TFrameOverview& overview = window.Overview();
         QTRY_COMPARE(overview.Model().rowCount(), 2); // filled by the key delay after start-up
         // While the splash shows, the list leaves the tree alone.
@@ -175,10 +187,8 @@ private Q_SLOTS:
     {
         QVERIFY(TestFiles::write(startDir() + "Connections/Prod/web.rdp", "full address:s:web.corp\r\n"));
         QVERIFY(QDir().mkpath(startDir() + "Connections/Empty"));
-        const TQVAppInfo info(startDir() + "velmora");
-        TestPrompt prompt;
-        TFormMain window(info, prompt);
-        window.show();
+        TFormMain& window = openWindow();
+        TestPrompt& prompt = m_prompt;
         TMainActions& a = window.Actions();
         TServerTreeView& tree = window.ServerTree();
 
@@ -218,10 +228,8 @@ private Q_SLOTS:
     {
         QVERIFY(TestFiles::write(startDir() + "Connections/web.rdp", "full address:s:web\r\n"));
         QVERIFY(QDir().mkpath(startDir() + "Connections/Prod"));
-        const TQVAppInfo info(startDir() + "velmora");
-        TestPrompt prompt;
-        TFormMain window(info, prompt);
-        window.show();
+        TFormMain& window = openWindow();
+        TestPrompt& prompt = m_prompt;
         TServerTreeModel& tree = window.Core().Tree;
         const QModelIndex prod = tree.NodeAtAbsoluteIndex(0);
         const QModelIndex web = tree.NodeAtAbsoluteIndex(1);
@@ -247,10 +255,7 @@ private Q_SLOTS:
     {
         QVERIFY(TestFiles::write(startDir() + "Connections/a.rdp", "full address:s:a\r\n"));
         QVERIFY(TestFiles::write(startDir() + "Connections/web.rdp", "full address:s:web\r\n"));
-        const TQVAppInfo info(startDir() + "velmora");
-        TestPrompt prompt;
-        TFormMain window(info, prompt);
-        window.show();
+        TFormMain& window = openWindow();
         window.Core().Log.AddLog("web", "Connected", {}, TLogLevel::Connecting);
         QCOMPARE(window.ServerTree().currentIndex().data().toString(), QStringLiteral("a"));
         auto* log = window.findChild<QAbstractItemView*>("ListViewLog");
@@ -262,9 +267,7 @@ private Q_SLOTS:
 
     void colourSchemeCommands()
     {
-        const TQVAppInfo info(startDir() + "velmora");
-        TestPrompt prompt;
-        TFormMain window(info, prompt);
+        TFormMain& window = openWindow(false);
         const QLabel& name = window.SettingsPanel().LabelName();
         const QLabel& lookFor = window.Overview().LookForLabel();
         window.findChild<QAction*>("blbBlack")->trigger();
@@ -284,10 +287,7 @@ private Q_SLOTS:
     {
         for (const char* name : {"a", "b", "c"})
             QVERIFY(TestFiles::write(startDir() + "Connections/" + name + ".rdp", "full address:s:x\r\n"));
-        const TQVAppInfo info(startDir() + "velmora");
-        TestPrompt prompt;
-        TFormMain window(info, prompt);
-        window.show();
+        TFormMain& window = openWindow();
         window.ServerTree().SelectAbsolute(2);
         QFile::remove(startDir() + "Connections/b.rdp");
         QSignalSpy refreshed(&window, &TFormMain::refreshed);
@@ -319,10 +319,8 @@ private Q_SLOTS:
         QVERIFY(TestFiles::write(folder + "web01.rdp", "full address:s:10.0.0.1\r\n"));
         QVERIFY(TestFiles::write(folder + "web03.rdp", "full address:s:10.0.0.3\r\n"));
         const QByteArray other = TestFiles::read(folder + "web03.rdp");
-        const TQVAppInfo info(startDir() + "velmora");
-        TestPrompt prompt;
-        TFormMain window(info, prompt);
-        window.show();
+        TFormMain& window = openWindow();
+        TestPrompt& prompt = m_prompt;
         QVERIFY(window.SelectServerNode(window.Core().List->FindByName("web01")));
         TFrameServer& editor = window.SettingsPanel().Editor();
         QCOMPARE(editor.EditAddress->text(), QStringLiteral("10.0.0.1"));
@@ -364,10 +362,8 @@ private Q_SLOTS:
         QVERIFY(TestFiles::write(root + "a.rdp", "full address:s:a\r\nport:i:3390\r\ntags:s:x;y\r\n"));
         QVERIFY(TestFiles::write(root + "b.rdp", "full address:s:b\r\nusername:s:bob\r\ncompression:i:0\r\n"));
         QVERIFY(TestFiles::write(root + "c.rdp", "full address:s:c\r\n"));
-        const TQVAppInfo info(startDir() + "velmora");
-        TestPrompt prompt;
-        TFormMain window(info, prompt);
-        window.show();
+        TFormMain& window = openWindow();
+        TestPrompt& prompt = m_prompt;
         TFrameOverview& overview = window.Overview();
         overview.FillOverview();
         QVERIFY(window.SelectServerNode(window.Core().List->FindByName("b")));
@@ -410,10 +406,7 @@ private Q_SLOTS:
     void saveClosesThePanelWhenAsked()
     {
         QVERIFY(TestFiles::write(startDir() + "Connections/web.rdp", "full address:s:web\r\n"));
-        const TQVAppInfo info(startDir() + "velmora");
-        TestPrompt prompt;
-        TFormMain window(info, prompt);
-        window.show();
+        TFormMain& window = openWindow();
         window.Core().Options.CloseServerEditAfterSave = true;
         TMainActions& a = window.Actions();
         QVERIFY(window.SelectServerNode(window.Core().List->FindByName("web")));
@@ -442,10 +435,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, command);
         QFETCH(QSize, size);
-        const TQVAppInfo info(startDir() + "velmora");
-        TestPrompt prompt;
-        TFormMain window(info, prompt);
-        window.show();
+        TFormMain& window = openWindow();
         window.findChild<QAction*>(command)->trigger();
         QTRY_COMPARE(window.Pages().size(), size);
         window.close();
