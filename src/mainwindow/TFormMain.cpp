@@ -173,6 +173,12 @@ void TFormMain::buildPanes()
             m_actions->acServerConnect->trigger();
     });
     connect(m_search, &TServerSearch::connectRequested, m_tree, &TServerTreeView::connectRequested);
+    // Alt+Enter edits whatever is selected; the command checks for itself what it can do.
+    connect(m_tree, &TServerTreeView::editRequested, this, &TFormMain::acServerEditExecute);
+    connect(m_tree, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (TServerTreeModel::IsServerNode(index) && m_actions->acServerConnectToggle->isEnabled())
+            m_actions->acServerConnectToggle->trigger();
+    });
     connect(m_actions->acFullExpand, &QAction::triggered, m_tree, &TServerTreeView::FullExpand);
     connect(m_actions->acFullCollapse, &QAction::triggered, m_tree, &TServerTreeView::FullCollapse);
     // The server popup menu; the tree selects the node under the cursor before it opens.

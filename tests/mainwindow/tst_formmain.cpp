@@ -410,6 +410,9 @@ private Q_SLOTS:
         window.Core().Options.CloseServerEditAfterSave = true;
         TMainActions& a = window.Actions();
         QVERIFY(window.SelectServerNode(window.Core().List->FindByName("web")));
+        QTest::keyClick(&window.ServerTree(), Qt::Key_Return, Qt::AltModifier); // Edit Server
+        QVERIFY(a.acConSet->isChecked());
+        a.acConSet->setChecked(false);
         a.acServerEdit->trigger();
         QVERIFY(a.acConSet->isChecked());
         QVERIFY(window.SettingsPanel().isVisible());
