@@ -65,8 +65,8 @@ void TAppCore::RefreshConnections()
 {
     if (!m_scanner)
         return;
-    ++m_treeGeneration;
-    afterScan(m_scanner->RefreshConnections(ConnectionRootFolder(), Settings.get()));
+    TFolderListing listing = TFolderListing::Take(ConnectionRootFolder(), true);
+    ApplyListing(listing);
 }
 
 void TAppCore::ApplyListing(TFolderListing& listing)
@@ -74,12 +74,7 @@ void TAppCore::ApplyListing(TFolderListing& listing)
     if (!m_scanner)
         return;
     ++m_treeGeneration;
-    afterScan(m_scanner->Apply(ConnectionRootFolder(), listing, Settings.get()));
-}
-
-void TAppCore::afterScan(const QList<TScanError>& errors)
-{
-    reportScanErrors(errors);
+    reportScanErrors(m_scanner->Apply(ConnectionRootFolder(), listing, Settings.get()));
     Tree.SetFolderCaptions(Options.FoldertextWithCount);
     Tags.BuildTagsTree(*List);
 }

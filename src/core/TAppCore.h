@@ -75,7 +75,6 @@ public:
 
 private:
     void reportScanErrors(const QList<TScanError>& errors);
-    void afterScan(const QList<TScanError>& errors);
 
     IPrompt& m_prompt;
     std::unique_ptr<TFolderScanner> m_scanner;

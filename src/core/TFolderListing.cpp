@@ -1,6 +1,5 @@
 #include "TFolderListing.h"
 
-#include "TFolderScanner.h"
 #include "support/TDirListing.h"
 #include "support/TPath.h"
 
@@ -28,7 +27,7 @@ void take(TFolderListing& listing, const QString& folder, bool recursive, QStrin
     for (Entry& entry : TDirListing::list(folder)) {
         if (entry.isDir)
             folders.push_back(std::move(entry));
-        else if (entry.isFile && TFolderScanner::IsConnectionFileName(entry.name))
+        else if (entry.isFile && TFolderListing::IsConnectionFileName(entry.name))
             files.push_back(std::move(entry));
     }
     sortByName(folders);
@@ -66,6 +65,11 @@ void take(TFolderListing& listing, const QString& folder, bool recursive, QStrin
     }
 }
 } // namespace
+
+bool TFolderListing::IsConnectionFileName(const QString& fileName)
+{
+    return TPath::asciiLowerExtension(fileName) == QLatin1String("rdp");
+}
 
 TFolderListing TFolderListing::Take(const QString& folder, bool recursive,
                                     const std::function<bool(const QString&)>& isKnown)

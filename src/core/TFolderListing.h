@@ -32,6 +32,9 @@ public:
     std::vector<Folder> Folders;
     std::vector<File> Files;
 
+    /// A connection file's name: the text after its last "." is "rdp" in any ASCII letter case.
+    static bool IsConnectionFileName(const QString& fileName);
+
     /// Lists `folder`, its subfolders too when `recursive` (without them at all otherwise). With
     /// `isKnown`, every connection file it does not know is read ahead; it is called on the taking thread.
     static TFolderListing Take(const QString& folder, bool recursive,

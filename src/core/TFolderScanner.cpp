@@ -10,11 +10,6 @@ TFolderScanner::TFolderScanner(TQVRDElementList& list, TServerTreeModel& tree)
     , m_tree(tree)
 {}
 
-bool TFolderScanner::IsConnectionFileName(const QString& fileName)
-{
-    return TPath::asciiLowerExtension(fileName) == QLatin1String("rdp");
-}
-
 QList<TScanError> TFolderScanner::RefreshConnections(const QString& rootFolder, TQVSettings* history)
 {
     TFolderListing listing = TFolderListing::Take(rootFolder, true);

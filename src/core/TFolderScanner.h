@@ -40,9 +40,6 @@ public:
     /// connection files, each group by name without regard to case.
     void ScanFolder(const QString& folder, TTreeModel::Node* parent, bool recursive);
 
-    /// A connection file's name: the text after its last "." is "rdp" in any ASCII letter case.
-    static bool IsConnectionFileName(const QString& fileName);
-
 private:
     void add(const QString& folder, TFolderListing& listing, TTreeModel::Node* parent);
 

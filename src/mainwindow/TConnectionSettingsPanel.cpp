@@ -2,6 +2,7 @@
 
 #include "TFrameServer.h"
 #include "TImageList.h"
+#include "TPaletteColor.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -59,11 +60,7 @@ TConnectionSettingsPanel::TConnectionSettingsPanel(const TImageList& images, IPr
 
 void TConnectionSettingsPanel::SetColors(const QColor& header, const QColor& nameText)
 {
-    QPalette strip = m_header->palette();
-    strip.setColor(QPalette::Window, header);
-    strip.setColor(QPalette::WindowText, nameText);
-    m_header->setPalette(strip);
-    QPalette name = m_name->palette();
-    name.setColor(QPalette::WindowText, nameText);
-    m_name->setPalette(name);
+    SetPaletteColor(*m_header, QPalette::Window, header);
+    SetPaletteColor(*m_header, QPalette::WindowText, nameText);
+    SetPaletteColor(*m_name, QPalette::WindowText, nameText);
 }

@@ -10,6 +10,7 @@
 #include "TMainActions.h"
 #include "TNavBar.h"
 #include "TOverviewModel.h"
+#include "TPaletteColor.h"
 #include "TRibbon.h"
 #include "TServerSearch.h"
 #include "TServerTreeView.h"
@@ -168,15 +169,13 @@ void TFormMain::buildPanes()
     });
     connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this, &TFormMain::TreeViewRDPChange);
     connect(m_tree, &TServerTreeView::moveRequested, this, &TFormMain::TreeViewRDPDragDrop);
-    connect(m_tree, &TServerTreeView::connectRequested, this, [this] {
-        if (m_actions->acServerConnect->isEnabled())
-            m_actions->acServerConnect->trigger();
-    });
+    // A disabled command ignores trigger(): the key and mouse requests below need no test of their own.
+    connect(m_tree, &TServerTreeView::connectRequested, m_actions->acServerConnect, &QAction::trigger);
     connect(m_search, &TServerSearch::connectRequested, m_tree, &TServerTreeView::connectRequested);
     // Alt+Enter edits whatever is selected; the command checks for itself what it can do.
     connect(m_tree, &TServerTreeView::editRequested, this, &TFormMain::acServerEditExecute);
     connect(m_tree, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
-        if (TServerTreeModel::IsServerNode(index) && m_actions->acServerConnectToggle->isEnabled())
+        if (TServerTreeModel::IsServerNode(index))
             m_actions->acServerConnectToggle->trigger();
     });
     connect(m_actions->acFullExpand, &QAction::triggered, m_tree, &TServerTreeView::FullExpand);
@@ -227,7 +226,7 @@ void TFormMain::buildPanes()
     m_pages->addTab(m_overview, QStringLiteral("Overview"));
     buildOverviewPopup();
     connect(m_overview, &TFrameOverview::rowSelected, this, &TFormMain::FrameOverviewListViewOverviewFilterChange);
-    connect(m_overview, &TFrameOverview::rowActivated, this, &TFormMain::FrameOverviewListViewOverviewFilterDblClick);
+    connect(m_overview, &TFrameOverview::rowActivated, this, &TFormMain::selectAndConnectOrShow);
     m_log = new TLogView(m_core->Log, *m_images);
     m_log->setObjectName(QStringLiteral("ListViewLog"));
     m_pages->addTab(m_log, QStringLiteral("LOG"));
@@ -459,13 +458,7 @@ void TFormMain::BitBtnSaveConnSettingsClick()
 
 void TFormMain::PutRecentEdit(const TQVRDElement& element)
 {
-    QList<TNamedPath>& pane = m_core->Settings->LastEditFiles;
-    const QString& path = element.RdpFile().FileName;
-    const auto same =
-        std::find_if(pane.begin(), pane.end(), [&path](const TNamedPath& entry) { return entry.Path == path; });
-    if (same != pane.end())
-        pane.erase(same);
-    pane.prepend({element.Name(), path});
+    m_core->Settings->PutRecentEdit({element.Name(), element.RdpFile().FileName});
     showRecentPane();
 }
 
@@ -479,11 +472,8 @@ void TFormMain::showRecentPane()
 
 void TFormMain::bamMainExtraPaneItemClick(const QString& path)
 {
-    if (!m_core->List || !SelectServerNode(m_core->List->FindByFileName(path)))
-        return;
-    m_tree->setFocus();
-    if (m_actions->acServerConnectToggle->isEnabled())
-        m_actions->acServerConnectToggle->trigger();
+    if (m_core->List)
+        selectAndConnectOrShow(m_core->List->FindByFileName(path));
 }
 
 void TFormMain::mitOverviewEditServerClick()
@@ -549,13 +539,12 @@ void TFormMain::FrameOverviewListViewOverviewFilterChange(TQVRDElement* element)
     SelectServerNode(element);
 }
 
-void TFormMain::FrameOverviewListViewOverviewFilterDblClick(TQVRDElement* element)
+void TFormMain::selectAndConnectOrShow(const TQVRDElement* element)
 {
     if (!SelectServerNode(element))
         return;
     m_tree->setFocus();
-    if (m_actions->acServerConnectToggle->isEnabled())
-        m_actions->acServerConnectToggle->trigger();
+    m_actions->acServerConnectToggle->trigger();
 }
 
 bool TFormMain::SelectServerNode(const TQVRDElement* element, bool select, int selectedImage, int image,
@@ -595,19 +584,15 @@ void TFormMain::ApplyColorScheme(const QString& name)
 {
     m_ribbon->SetColorScheme(name);
     for (TNavBar* bar : {m_navigation, m_serverPane}) {
-        QPalette headers = bar->palette();
-        headers.setColor(QPalette::Button, m_ribbon->palette().color(QPalette::Button));
-        headers.setColor(QPalette::ButtonText, m_ribbon->palette().color(QPalette::ButtonText));
-        bar->setPalette(headers);
+        for (const QPalette::ColorRole role : {QPalette::Button, QPalette::ButtonText})
+            SetPaletteColor(*bar, role, m_ribbon->palette().color(role));
     }
     const QColor accent = name == QStringLiteral("Black") ? QColor(Qt::white) : QColor(21, 66, 139);
     m_overview->SetAccentColors(m_ribbon->SchemeBackground(), accent);
     m_settingsPanel->SetColors(m_ribbon->SchemeBackground(), accent);
     // The strip above the tree takes the ribbon's background.
-    QPalette strip = m_searchBox->parentWidget()->palette();
-    strip.setColor(QPalette::Window, m_ribbon->SchemeBackground());
     m_searchBox->parentWidget()->setAutoFillBackground(true);
-    m_searchBox->parentWidget()->setPalette(strip);
+    SetPaletteColor(*m_searchBox->parentWidget(), QPalette::Window, m_ribbon->SchemeBackground());
 }
 
 void TFormMain::ListViewLogChange(const QString& server, bool hasLevel)
@@ -619,9 +604,7 @@ void TFormMain::ListViewLogChange(const QString& server, bool hasLevel)
 
 void TFormMain::ListViewLogDblClick(const QString& server)
 {
-    if (server.isEmpty() || !SelectServerNode(m_core->List->FindByName(server)))
-        return;
-    if (m_actions->acServerConnect->isEnabled())
+    if (!server.isEmpty() && SelectServerNode(m_core->List->FindByName(server)))
         m_actions->acServerConnect->trigger();
 }
 

@@ -101,7 +101,9 @@ private:
     void bamMainExtraPaneItemClick(const QString& path);
     void buildOverviewPopup();
     void FrameOverviewListViewOverviewFilterChange(TQVRDElement* element);
-    void FrameOverviewListViewOverviewFilterDblClick(TQVRDElement* element);
+    /// Double click or Enter on an overview row, a recent entry: select the server, focus the tree, connect
+    /// or show its session.
+    void selectAndConnectOrShow(const TQVRDElement* element);
     void ListViewLogChange(const QString& server, bool hasLevel);
     void ListViewLogDblClick(const QString& server);
     void FormActivate();

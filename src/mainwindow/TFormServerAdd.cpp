@@ -21,8 +21,8 @@ TFormServerAdd::TFormServerAdd(const TImageList& images, IPrompt& prompt, QWidge
     setWindowTitle(QStringLiteral("Server"));
     setMinimumWidth(520);
     m_picture->setPixmap(images.Icon(TImageList::ServerDuplicate).pixmap(32, 32));
-    QPushButton* ok = m_buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
-    ok->setDefault(true);
+    m_ok = m_buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
+    m_ok->setDefault(true);
     m_buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -49,11 +49,6 @@ void TFormServerAdd::Prepare(bool multi)
     FrameServerEditNameChange();
 }
 
-QPushButton* TFormServerAdd::OkButton() const
-{
-    return qobject_cast<QPushButton*>(m_buttons->buttons().value(0));
-}
-
 QString TFormServerAdd::InfoText() const
 {
     return m_info->text();
@@ -67,5 +62,5 @@ void TFormServerAdd::showEvent(QShowEvent* event)
 
 void TFormServerAdd::FrameServerEditNameChange()
 {
-    OkButton()->setEnabled(m_multi || !m_editor->EditName->text().isEmpty());
+    m_ok->setEnabled(m_multi || !m_editor->EditName->text().isEmpty());
 }

@@ -5,6 +5,7 @@
 class IPrompt;
 class QDialogButtonBox;
 class QLabel;
+class QPushButton;
 class TFrameServer;
 class TImageList;
 
@@ -21,7 +22,7 @@ public:
     void Prepare(bool multi);
     bool Multi() const { return m_multi; }
     TFrameServer& Editor() const { return *m_editor; }
-    QPushButton* OkButton() const;
+    QPushButton* OkButton() const { return m_ok; }
     QString InfoText() const;
 
 protected:
@@ -34,5 +35,6 @@ private:
     QLabel* m_picture;
     TFrameServer* m_editor;
     QDialogButtonBox* m_buttons;
+    QPushButton* m_ok;
     bool m_multi = false;
 };

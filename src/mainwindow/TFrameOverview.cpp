@@ -3,6 +3,7 @@
 #include "TImageList.h"
 #include "TImageListDelegate.h"
 #include "TOverviewModel.h"
+#include "TPaletteColor.h"
 #include "core/TOverviewColumns.h"
 #include "persist/TIniFile.h"
 
@@ -162,9 +163,6 @@ void TFrameOverview::FillOverview()
         return;
     m_list->setUpdatesEnabled(false);
     m_model->Fill(*m_source, m_filter->text(), m_rootFolder);
-    // The rows are in list order again; no header claims otherwise.
-    for (int column = 0; column < Count; ++column)
-        m_model->SetHeaderImage(column, -1);
     m_list->setUpdatesEnabled(true);
     Q_EMIT filled();
 }
@@ -178,14 +176,10 @@ void TFrameOverview::ColumnClick(int column)
 {
     if (column < 0 || column >= Count)
         return;
-    for (int other = 0; other < Count; ++other)
-        m_model->SetHeaderImage(other, -1);
     ColumnState& state = m_columns[column];
     state.sort =
         state.sort == ColumnState::Sort::Descending ? ColumnState::Sort::Ascending : ColumnState::Sort::Descending;
-    const bool descending = state.sort == ColumnState::Sort::Descending;
-    m_model->SetHeaderImage(column, descending ? TImageList::SortDescending : TImageList::SortAscending);
-    m_model->SortByColumn(column, descending);
+    m_model->SortByColumn(column, state.sort == ColumnState::Sort::Descending);
 }
 
 void TFrameOverview::ColumnRightClick(int column)
@@ -280,12 +274,8 @@ void TFrameOverview::WriteLayout(TIniFile& store, const QString& section) const
 
 void TFrameOverview::SetAccentColors(const QColor& background, const QColor& labelText)
 {
-    QPalette bar = m_topBar->palette();
-    bar.setColor(QPalette::Window, background);
-    m_topBar->setPalette(bar);
-    QPalette label = m_lookFor->palette();
-    label.setColor(QPalette::WindowText, labelText);
-    m_lookFor->setPalette(label);
+    SetPaletteColor(*m_topBar, QPalette::Window, background);
+    SetPaletteColor(*m_lookFor, QPalette::WindowText, labelText);
 }
 
 void TFrameOverview::activateSelection()

@@ -2,6 +2,7 @@
 
 #include "TImageList.h"
 #include "TNumberEdit.h"
+#include "TPaletteColor.h"
 #include "support/IPrompt.h"
 
 #include <QButtonGroup>
@@ -92,8 +93,11 @@ TFrameServer::TFrameServer(const TImageList& images, IPrompt& prompt, QWidget* p
     };
     for (const CheckField& check : m_checks)
         connect(check.box, &QCheckBox::toggled, this, [this, box = check.box] { markButton(box); });
-    for (QLineEdit* edit : {EditName, EditAddress, EditUsername, EditDomain, EditAlias, EditDesc, EditTags,
-                            EditAlternateShell, EditShellWorkingDir})
+    // Every one-line text field: the mapped ones, the name (no record value) and the tags (a list).
+    m_textEdits = {EditName, EditTags};
+    for (const TextField& text : m_texts)
+        m_textEdits.append(text.edit);
+    for (QLineEdit* edit : m_textEdits)
         connect(edit, &QLineEdit::textChanged, this, [this, edit] { markText(edit); });
     connect(EditName, &QLineEdit::textChanged, this, &TFrameServer::nameChanged);
     connect(EditPort, &TNumberEdit::changed, this, &TFrameServer::markPort);
@@ -309,8 +313,7 @@ QWidget* TFrameServer::buildExtrasPage()
 void TFrameServer::ResetEditor(bool marking)
 {
     m_marking = false;
-    for (QLineEdit* edit : {EditName, EditAddress, EditUsername, EditDomain, EditDesc, EditAlias, EditTags,
-                            EditAlternateShell, EditShellWorkingDir})
+    for (QLineEdit* edit : m_textEdits)
         edit->clear();
     EditPort->SetValue(3389);
     m_portReference = EditPort->Text();
@@ -330,8 +333,7 @@ void TFrameServer::ResetEditor(bool marking)
                        {ComboBoxAudiomode, ComboBoxAudiomode->currentIndex()},
                        {ComboBoxKeyboardHook, ComboBoxKeyboardHook->currentIndex()}};
     m_marking = marking;
-    for (QLineEdit* edit : {EditName, EditAddress, EditUsername, EditDomain, EditDesc, EditAlias, EditTags,
-                            EditAlternateShell, EditShellWorkingDir})
+    for (QLineEdit* edit : m_textEdits)
         markText(edit);
     for (const CheckField& check : m_checks)
         markButton(check.box);
@@ -443,22 +445,22 @@ void TFrameServer::ShowFirstPage()
 
 void TFrameServer::markText(QLineEdit* edit)
 {
-    QPalette palette = edit->palette();
-    QColor base = QPalette().color(QPalette::Base);
-    if (!edit->isEnabled())
-        base = kDisabledColor;
-    else if (m_marking && IsChanged(edit))
-        base = kChangedColor;
-    palette.setColor(QPalette::Base, base);
-    edit->setPalette(palette);
+    markField(*edit, IsChanged(edit));
 }
 
 void TFrameServer::markPort()
 {
-    QPalette palette = EditPort->Field().palette();
-    palette.setColor(QPalette::Base,
-                     m_marking && IsChanged(EditPort) ? kChangedColor : QPalette().color(QPalette::Base));
-    EditPort->Field().setPalette(palette);
+    markField(EditPort->Field(), IsChanged(EditPort));
+}
+
+void TFrameServer::markField(QLineEdit& field, bool changed)
+{
+    QColor base = QPalette().color(QPalette::Base);
+    if (!field.isEnabled())
+        base = kDisabledColor;
+    else if (m_marking && changed)
+        base = kChangedColor;
+    SetPaletteColor(field, QPalette::Base, base);
 }
 
 void TFrameServer::markButton(QAbstractButton* button)

@@ -118,6 +118,7 @@ private:
     QLabel* shortcutLabel(const QString& caption, QWidget* buddy);
     void markText(QLineEdit* edit);
     void markPort();
+    void markField(QLineEdit& field, bool changed);
     void markButton(QAbstractButton* button);
     void markRadios();
     void ComboBoxDesktopSizeChange(int index);
@@ -128,6 +129,7 @@ private:
     QButtonGroup* m_screenMode;
     QList<CheckField> m_checks;
     QList<TextField> m_texts;
+    QList<QLineEdit*> m_textEdits;
     QHash<const QAbstractButton*, bool> m_reference;
     QHash<const QComboBox*, int> m_listReference;
     QString m_portReference;

@@ -69,12 +69,6 @@ QAction* TMainActions::make(const char* name, const QString& caption, int image,
     return action;
 }
 
-QList<QAction*> TMainActions::SelectionCommands() const
-{
-    return {acServerConnect, acServerDisconnect, acServerConnectNewWindow, acServerDel, acServerEdit, acServerDuplicate,
-            acGroupDel,      acGroupRen,         acServerRunGroup,         acFavAdd,    acFavRemove};
-}
-
 QList<QAction*> TMainActions::WorkingSizeCommands() const
 {
     return {ac640_480, ac600_800, ac768_1024, ac1024_1280};

@@ -52,8 +52,6 @@ public:
     QAction* acInfo;
     QAction* acClose;
 
-    /// The commands whose enabled state follows the selection.
-    QList<QAction*> SelectionCommands() const;
     QList<QAction*> WorkingSizeCommands() const;
 
 private:

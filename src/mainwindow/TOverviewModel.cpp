@@ -31,7 +31,7 @@ void TOverviewModel::Fill(const TQVRDElementList& list, const QString& filter, c
     reindex();
     m_nameCaption = QStringLiteral("%1 (%2)").arg(TOverviewColumns::Caption(TOverviewColumns::Name)).arg(m_rows.size());
     endResetModel();
-    Q_EMIT headerDataChanged(Qt::Horizontal, 0, 0);
+    setSortIndicator(-1, -1);
 }
 
 void TOverviewModel::Clear()
@@ -61,6 +61,7 @@ void TOverviewModel::UpdateElement(const TQVRDElement* element)
 
 void TOverviewModel::SortByColumn(int column, bool descending)
 {
+    setSortIndicator(column, descending ? TImageList::SortDescending : TImageList::SortAscending);
     Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     QStringList keys;
     keys.reserve(m_rows.size());
@@ -91,12 +92,11 @@ void TOverviewModel::SortByColumn(int column, bool descending)
     Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
-void TOverviewModel::SetHeaderImage(int column, int imageIndex)
+void TOverviewModel::setSortIndicator(int column, int imageIndex)
 {
-    if (HeaderImage(column) == imageIndex)
-        return;
-    m_headerImages.insert(column, imageIndex);
-    Q_EMIT headerDataChanged(Qt::Horizontal, column, column);
+    m_sortColumn = column;
+    m_sortImage = imageIndex;
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, TOverviewColumns::Count - 1);
 }
 
 QString TOverviewModel::CellText(int row, int column) const

@@ -30,11 +30,11 @@ public:
     /// Redraws the element's row after its record or state changed.
     void UpdateElement(const TQVRDElement* element);
 
-    /// Orders the rows by the column's text, ASCII letters folded; selections follow their rows.
+    /// Orders the rows by the column's text, ASCII letters folded, and shows the direction's picture in that
+    /// column's header only; selections follow their rows. The next fill shows list order and no picture.
     void SortByColumn(int column, bool descending);
     /// The picture shown in a column header (-1 for none).
-    void SetHeaderImage(int column, int imageIndex);
-    int HeaderImage(int column) const { return m_headerImages.value(column, -1); }
+    int HeaderImage(int column) const { return column == m_sortColumn ? m_sortImage : -1; }
 
     QString CellText(int row, int column) const;
 
@@ -47,6 +47,7 @@ public:
 
 private:
     void reindex();
+    void setSortIndicator(int column, int imageIndex);
 
     const TImageList& m_images;
     const TDateFormat m_dates;
@@ -54,5 +55,6 @@ private:
     QHash<const TQVRDElement*, int> m_rowOf;
     QString m_rootFolder;
     QString m_nameCaption;
-    QHash<int, int> m_headerImages;
+    int m_sortColumn = -1;
+    int m_sortImage = -1;
 };

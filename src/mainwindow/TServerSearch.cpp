@@ -1,5 +1,6 @@
 #include "TServerSearch.h"
 
+#include "TPaletteColor.h"
 #include "TServerTreeView.h"
 #include "core/TServerTreeModel.h"
 
@@ -50,9 +51,7 @@ void TServerSearch::Clear()
 
 void TServerSearch::setMatched(bool matched)
 {
-    QPalette palette = m_box.palette();
-    palette.setColor(QPalette::Text, matched ? QColor(Qt::black) : QColor(128, 128, 128));
-    m_box.setPalette(palette);
+    SetPaletteColor(m_box, QPalette::Text, matched ? QColor(Qt::black) : QColor(128, 128, 128));
 }
 
 bool TServerSearch::eventFilter(QObject* watched, QEvent* event)

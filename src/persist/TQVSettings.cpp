@@ -6,6 +6,8 @@
 #include "core/TQVRDElementList.h"
 #include "support/TDateFormat.h"
 
+#include <algorithm>
+
 namespace {
 const QString kMain = QStringLiteral("MAIN");
 const QString kFavorites = QStringLiteral("FAVORITES");
@@ -131,6 +133,15 @@ TStatus TQVSettings::writeMainLayout(const TMainLayout& layout)
     (void)m_store.WriteInteger(kMain, QStringLiteral("FavHeight"), layout.FavHeight);
     (void)m_store.WriteBool(kMain, QStringLiteral("ServerExpanded"), layout.ServerExpanded);
     return m_store.EndUpdate();
+}
+
+void TQVSettings::PutRecentEdit(const TNamedPath& entry)
+{
+    const auto same = std::find_if(LastEditFiles.begin(), LastEditFiles.end(),
+                                   [&entry](const TNamedPath& other) { return other.Path == entry.Path; });
+    if (same != LastEditFiles.end())
+        LastEditFiles.erase(same);
+    LastEditFiles.prepend(entry);
 }
 
 QList<QPair<QString, QString>> TQVSettings::loadedOnly(const QList<TNamedPath>& entries) const

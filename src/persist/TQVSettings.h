@@ -73,6 +73,8 @@ public:
     QList<TNamedPath> LastEditFiles;
     TExportSettings Export;
 
+    /// Puts a connection at the top of the recent edits (`LastEditFiles`), dropping its older entry.
+    void PutRecentEdit(const TNamedPath& entry);
     /// The favorites as stored, in file order (start-up reads them before the scan).
     void ReadFavorites();
     /// Everything but the favorites and the history; the window may be absent (headless use).

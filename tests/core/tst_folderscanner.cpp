@@ -1,4 +1,5 @@
 #include "../TestFiles.h"
+#include "core/TFolderListing.h"
 #include "core/TFolderScanner.h"
 #include "core/TQVRDElementList.h"
 #include "core/TServerTreeModel.h"
@@ -86,7 +87,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, name);
         QFETCH(bool, isConnection);
-        QCOMPARE(TFolderScanner::IsConnectionFileName(name), isConnection);
+        QCOMPARE(TFolderListing::IsConnectionFileName(name), isConnection);
     }
 
     void lookAlikesHiddenEntriesAndLinks()
