@@ -31,6 +31,7 @@ void TOverviewModel::Fill(const TQVRDElementList& list, const QString& filter, c
     reindex();
     m_nameCaption = QStringLiteral("%1 (%2)").arg(TOverviewColumns::Caption(TOverviewColumns::Name)).arg(m_rows.size());
     endResetModel();
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, 0);
     setSortIndicator(-1, -1);
 }
 
@@ -94,9 +95,13 @@ void TOverviewModel::SortByColumn(int column, bool descending)
 
 void TOverviewModel::setSortIndicator(int column, int imageIndex)
 {
+    const int previous = m_sortColumn;
     m_sortColumn = column;
     m_sortImage = imageIndex;
-    Q_EMIT headerDataChanged(Qt::Horizontal, 0, TOverviewColumns::Count - 1);
+    for (const int changed : {previous, column}) {
+        if (changed >= 0)
+            Q_EMIT headerDataChanged(Qt::Horizontal, changed, changed);
+    }
 }
 
 QString TOverviewModel::CellText(int row, int column) const
